@@ -24,7 +24,7 @@ namespace Voderedezazarire {
 
 namespace {
 
-constexpr double MeterJeStreifen = 1000000.0; // strip divisor [m]
+constexpr double MeterJeStreifen = 1000000.0;    // strip divisor [m]
 constexpr double Meridianlaenge = 10000855.7646; // normalises the northing [m]
 
 // Footpoint polynomial in s = σ², highest power first.
@@ -44,8 +44,7 @@ constexpr float SekundenJeMinute = 60.0f; // [″/′]
 /// toward zero. The fractional minutes are rounded to a float before the
 /// seconds are formed; together with the truncation this decides which whole
 /// second is shown. `lebend` are the caller's locals, pinned across each test.
-template <typename... T>
-void Aufteilen(double grad, float& g, float& m, float& s, T&... lebend) {
+template <typename... T> void Aufteilen(double grad, float& g, float& m, float& s, T&... lebend) {
   g = static_cast<float>(std::trunc(grad));
   // The fractional minutes are held in the seconds field for the moment.
   s = static_cast<float>((grad - g) * MinutenJeGrad);

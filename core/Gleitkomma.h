@@ -21,7 +21,9 @@ template <typename T> inline void Festhalten(T& wert) {
 }
 
 /// Clears the sticky flags; each conversion starts with it.
-inline void FlagsLoeschen() { std::feclearexcept(FE_ALL_EXCEPT); }
+inline void FlagsLoeschen() {
+  std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 /// Throws Fehler(Gleitkommafehler) when a counted flag is set. The values
 /// passed are the locals still in use: they are computed before the test and

@@ -78,12 +78,12 @@ private:
 /// live on the window side (the core knows nothing of windows).
 struct Umrechnungsdatensatz {
   // Geographic coordinates; all three components carry the angle's sign.
-  float BreiteGrad = 0.0f; ///< latitude, degrees
-  float BreiteMin = 0.0f;  ///< latitude, minutes
-  float BreiteSek = 0.0f;  ///< latitude, seconds
-  float LaengeGrad = 0.0f; ///< longitude, degrees
-  float LaengeMin = 0.0f;  ///< longitude, minutes
-  float LaengeSek = 0.0f;  ///< longitude, seconds
+  float BreiteGrad = 0.0f;     ///< latitude, degrees
+  float BreiteMin = 0.0f;      ///< latitude, minutes
+  float BreiteSek = 0.0f;      ///< latitude, seconds
+  float LaengeGrad = 0.0f;     ///< longitude, degrees
+  float LaengeMin = 0.0f;      ///< longitude, minutes
+  float LaengeSek = 0.0f;      ///< longitude, seconds
   std::int16_t StreifenNr = 0; ///< strip typed for the forward direction
 
   double Rechtswert = 0.0; ///< easting incl. strip offset and false easting [m]
@@ -98,9 +98,9 @@ struct Umrechnungsdatensatz {
   double Phi = 0.0;           ///< φ [rad]; inverse: footpoint accumulator, then φf
   double Meridianbogen = 0.0; ///< G [m]
   double TanPhi = 0.0;        ///< t
-  double DeltaL = 0.0;        ///< forward: λ° − central meridian [°]; inverse: longitude series
-  double LFaktor = 0.0;       ///< forward: l [rad]; inverse: q
-  double RechtsSumme = 0.0;   ///< forward: easting series [m]; inverse: reduced easting [m]
+  double DeltaL = 0.0;      ///< forward: λ° − central meridian [°]; inverse: longitude series
+  double LFaktor = 0.0;     ///< forward: l [rad]; inverse: q
+  double RechtsSumme = 0.0; ///< forward: easting series [m]; inverse: reduced easting [m]
   std::int16_t StreifenAus = 0; ///< strip taken from the easting (inverse)
 };
 

@@ -26,7 +26,9 @@ inline void Vorbelegen() {
 }
 
 /// Sets the counted flags as a stray computation elsewhere might.
-inline void FlagsVerschmutzen() { std::feraiseexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW); }
+inline void FlagsVerschmutzen() {
+  std::feraiseexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+}
 
 /// "ok", or the name of the error kind the call raised.
 template <typename F> QString Ausfuehren(F&& berechnung) {

@@ -47,26 +47,26 @@ private slots:
     QTest::addColumn<double>("rechtswert");
     QTest::addColumn<double>("hochwert");
     using L = QList<float>;
-    QTest::newRow("Mittelmeridian 50/9") << L{50, 0, 0} << L{9, 0, 0} << 3 << 3500000.0
-                                         << 5540279.542788;
-    QTest::newRow("Berlin 52 30/13 24") << L{52, 30, 0} << L{13, 24, 0} << 4 << 4595060.254295
-                                        << 5819301.806683;
+    QTest::newRow("Mittelmeridian 50/9")
+        << L{50, 0, 0} << L{9, 0, 0} << 3 << 3500000.0 << 5540279.542788;
+    QTest::newRow("Berlin 52 30/13 24")
+        << L{52, 30, 0} << L{13, 24, 0} << 4 << 4595060.254295 << 5819301.806683;
     QTest::newRow("München") << L{48, 8, 20} << L{11, 34, 30} << 4 << 4468373.323442
                              << 5333414.143259;
-    QTest::newRow("Sekunden als float") << L{47, 30, 15.5f} << L{10, 59, 59.99f} << 4
-                                        << 4424671.862304 << 5263262.108131;
+    QTest::newRow("Sekunden als float")
+        << L{47, 30, 15.5f} << L{10, 59, 59.99f} << 4 << 4424671.862304 << 5263262.108131;
     QTest::newRow("Düsseldorf") << L{51, 13, 45} << L{6, 46, 30} << 2 << 2554127.802224
                                 << 5677282.975571;
     QTest::newRow("Rügen") << L{54, 5, 30} << L{14, 45, 15} << 5 << 5483916.713279
                            << 5995527.343691;
     QTest::newRow("alles null") << L{0, 0, 0} << L{0, 0, 0} << 0 << 500000.0 << 0.0;
     QTest::newRow("Äquator 3° östlich") << L{0, 0, 0} << L{3, 0, 0} << 0 << 834073.445596 << 0.0;
-    QTest::newRow("Süden und Westen") << L{-33, -27, -15} << L{-1, -30, -45} << 0
-                                      << 359390.909792 << -3703775.451194;
-    QTest::newRow("Sydney Streifen 50") << L{-33, -52, -10} << L{151, 12, 30} << 50
-                                        << 50611791.957618 << -3749465.447298;
-    QTest::newRow("negativer Streifen") << L{-33, -27, -15} << L{-70, -39, -30} << -24
-                                        << -23375273.598563 << -3703557.325912;
+    QTest::newRow("Süden und Westen")
+        << L{-33, -27, -15} << L{-1, -30, -45} << 0 << 359390.909792 << -3703775.451194;
+    QTest::newRow("Sydney Streifen 50")
+        << L{-33, -52, -10} << L{151, 12, 30} << 50 << 50611791.957618 << -3749465.447298;
+    QTest::newRow("negativer Streifen")
+        << L{-33, -27, -15} << L{-70, -39, -30} << -24 << -23375273.598563 << -3703557.325912;
   }
 
   void referenzpunkte() {

@@ -41,8 +41,8 @@ private slots:
     QTest::addColumn<QList<float>>("breite");
     QTest::addColumn<QList<float>>("laenge");
     using L = QList<float>;
-    QTest::newRow("Mittelmeridian") << 3500000.0 << 5540279.542788 << 3 << L{50, 0, 0}
-                                    << L{9, 0, 0};
+    QTest::newRow("Mittelmeridian")
+        << 3500000.0 << 5540279.542788 << 3 << L{50, 0, 0} << L{9, 0, 0};
     // 13.39999996°: the minutes round to 23.999998f and the second is dropped.
     QTest::newRow("Berlin") << 4595060.254295 << 5819301.806683 << 4 << L{52, 30, 0}
                             << L{13, 23, 59};
@@ -51,20 +51,19 @@ private slots:
                              << L{11, 34, 30};
     QTest::newRow("Ursprung") << 500000.0 << 0.0 << 0 << L{0, 0, 0} << L{0, 0, 0};
     QTest::newRow("49 59 50") << 3500000.0 << 5540000.0 << 3 << L{49, 59, 50} << L{9, 0, 0};
-    QTest::newRow("Äquator knapp unter 3°") << 834073.445596 << 0.0 << 0 << L{0, 0, 0}
-                                            << L{2, 59, 59};
-    QTest::newRow("westlich, alles negativ") << 333000.0 << 0.0 << 0 << L{0, 0, 0}
-                                             << L{-1, -30, 0};
+    QTest::newRow("Äquator knapp unter 3°")
+        << 834073.445596 << 0.0 << 0 << L{0, 0, 0} << L{2, 59, 59};
+    QTest::newRow("westlich, alles negativ") << 333000.0 << 0.0 << 0 << L{0, 0, 0} << L{-1, -30, 0};
     // -23.375 truncates toward zero: the strip is -23, not -24.
-    QTest::newRow("negativer Streifen") << -23375273.598563 << -3703557.325912 << -23
-                                        << L{-33, -6, -26} << L{-78, -21, -41};
-    QTest::newRow("Rechtswert -300000: Streifen 0") << -300000.0 << 0.0 << 0 << L{0, 0, 0}
-                                                    << L{-7, -10, -6};
+    QTest::newRow("negativer Streifen")
+        << -23375273.598563 << -3703557.325912 << -23 << L{-33, -6, -26} << L{-78, -21, -41};
+    QTest::newRow("Rechtswert -300000: Streifen 0")
+        << -300000.0 << 0.0 << 0 << L{0, 0, 0} << L{-7, -10, -6};
     // Minutes that round to 60.0f carry into the degrees, in both hemispheres.
-    QTest::newRow("Übertrag 49 60 -> 50 0") << 3500000.0 << 5540279.541 << 3 << L{50, 0, 0}
-                                            << L{9, 0, 0};
-    QTest::newRow("Übertrag südlich") << 3500000.0 << -5540279.541 << 3 << L{-50, 0, 0}
-                                      << L{9, 0, 0};
+    QTest::newRow("Übertrag 49 60 -> 50 0")
+        << 3500000.0 << 5540279.541 << 3 << L{50, 0, 0} << L{9, 0, 0};
+    QTest::newRow("Übertrag südlich")
+        << 3500000.0 << -5540279.541 << 3 << L{-50, 0, 0} << L{9, 0, 0};
   }
 
   void referenzpunkte() {

@@ -1,0 +1,102 @@
+#include "Fehleranzeige.h"
+
+#include "Textumwandlung.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <type_traits>
+
+using Voderedezazarire::Fehler;
+using Voderedezazarire::Fehlerart;
+
+namespace {
+
+Melder& AktuellerMelder() {
+  static Melder melder;
+  return melder;
+}
+
+void Melden(QWidget* fenster, const QString& text) {
+  const QString titel = QApplication::applicationName();
+  if (const Melder& melder = AktuellerMelder()) {
+    melder(fenster, titel, text);
+    return;
+  }
+  QMessageBox::warning(fenster, titel, text);
+}
+
+QString Hinweis(Fehlerart art, bool inFeld, bool ganzzahlig) {
+  switch (art) {
+  case Fehlerart::Typenkonflikt:
+    if (ganzzahlig) {
+      return QStringLiteral("Bitte eine ganze Zahl eingeben, zum Beispiel 3.");
+    }
+    return QStringLiteral("Bitte eine Zahl eingeben, zum Beispiel %1 (ohne Tausendertrennzeichen).")
+        .arg(Zahlenlocale().toString(52.5));
+  case Fehlerart::Ueberlauf:
+    return inFeld ? QStringLiteral("Der Wert ist für dieses Feld zu groß.")
+                  : QStringLiteral("Ein Wert liegt außerhalb des Zahlenbereichs, den das Programm "
+                                   "verarbeiten kann. Bitte die Eingaben prüfen.");
+  case Fehlerart::Gleitkommafehler:
+    return QStringLiteral("Die Berechnung ergibt mit diesen Eingaben keinen endlichen Wert. Bitte "
+                          "die Eingaben prüfen.");
+  }
+  return {};
+}
+
+} // namespace
+
+void MelderSetzen(Melder melder) {
+  AktuellerMelder() = std::move(melder);
+}
+
+QString Fehlertext(Fehlerart art, const QString& feldname, bool ganzzahlig) {
+  QString text = QString::fromUtf8(Voderedezazarire::Fehlername(art));
+  if (!feldname.isEmpty()) {
+    text += QStringLiteral("\n\nFeld: ") + feldname;
+  }
+  return text + QStringLiteral("\n") + Hinweis(art, !feldname.isEmpty(), ganzzahlig);
+}
+
+template <typename T> T Eingabe::Lesen(QLineEdit* feld, T (*umwandlung)(const QString&)) {
+  feld_ = feld;
+  ganzzahlig_ = std::is_integral_v<T>;
+  const T wert = umwandlung(feld->text());
+  feld_ = nullptr;
+  return wert;
+}
+
+float Eingabe::Single(QLineEdit* feld) {
+  return Lesen(feld, TextAlsSingle);
+}
+double Eingabe::Double(QLineEdit* feld) {
+  return Lesen(feld, TextAlsDouble);
+}
+std::int16_t Eingabe::Integer(QLineEdit* feld) {
+  return Lesen(feld, TextAlsInteger);
+}
+
+void Ereignis(QWidget* fenster, const std::function<void(Eingabe&)>& handler) noexcept {
+  Eingabe eingabe;
+  try {
+    try {
+      handler(eingabe);
+    } catch (const Fehler& fehler) {
+      QLineEdit* feld = eingabe.Fehlerfeld();
+      const QString feldname = feld ? feld->property("feldname").toString() : QString();
+      Melden(fenster, Fehlertext(fehler.art(), feldname, eingabe.Ganzzahlig()));
+      if (feld) {
+        feld->setFocus(Qt::OtherFocusReason);
+        feld->selectAll();
+      }
+    } catch (const std::exception& fehler) {
+      Melden(fenster,
+             QStringLiteral("Unerwarteter Fehler: ") + QString::fromLocal8Bit(fehler.what()));
+    }
+  } catch (...) {
+    // Showing the message failed too (out of memory): nothing sensible is
+    // left to do but keep the event loop alive.
+  }
+}

@@ -1,0 +1,3 @@
+#include "Fensterdaten.h"
+
+Fensterdatensatz Fensterdaten;

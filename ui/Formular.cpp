@@ -1,0 +1,100 @@
+#include "Formular.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+QRect Rechteck(Twips t) {
+  return {Px(t.links), Px(t.oben), Px(t.breite), Px(t.hoehe)};
+}
+
+void Textfarbe(QWidget* w, const QColor& farbe) {
+  QPalette palette = w->palette();
+  palette.setColor(QPalette::WindowText, farbe);
+  palette.setColor(QPalette::Text, farbe);
+  w->setPalette(palette);
+}
+
+/// Where the window system's font is wider than the one the layout was drawn
+/// for, a caption would be clipped: shrink its font until the text fits.
+void Einpassen(QWidget* w) {
+  constexpr qreal KleinsteGroesse = 6.0; // [pt]
+  QFont schrift = w->font();
+  while (w->sizeHint().width() > w->width() && schrift.pointSizeF() > KleinsteGroesse) {
+    schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+    w->setFont(schrift);
+  }
+}
+
+} // namespace
+
+Formular::Formular(const QString& titel, int breiteTwips, int hoeheTwips) : QWidget(nullptr) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(titel);
+  setFixedSize(Px(breiteTwips), Px(hoeheTwips));
+}
+
+QFont Formular::Arial9() {
+  QFont schrift(QStringLiteral("Arial"));
+  schrift.setPointSize(9);
+  schrift.setWeight(QFont::Normal);
+  return schrift;
+}
+
+QLabel* Formular::Beschriftung(const char* name, const QString& text, Twips lage,
+                               const QColor& farbe) {
+  auto* label = new QLabel(text, this);
+  label->setObjectName(QLatin1String(name));
+  label->setGeometry(Rechteck(lage));
+  label->setFont(Arial9());
+  Textfarbe(label, farbe);
+  Einpassen(label);
+  return label;
+}
+
+QLabel* Formular::Wertfeld(const char* name, Twips lage, const QColor& farbe) {
+  QLabel* label = Beschriftung(name, QString(), lage, farbe);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  label->setContextMenuPolicy(Qt::DefaultContextMenu);
+  return label;
+}
+
+QLineEdit* Formular::Textfeld(const char* name, Twips lage, const QStringList& feldname) {
+  auto* feld = new QLineEdit(this);
+  feld->setObjectName(QLatin1String(name));
+  feld->setGeometry(Rechteck(lage));
+  feld->setFont(Arial9());
+  feld->setAccessibleName(feldname.join(QStringLiteral(", ")));
+  feld->setProperty("feldname", feldname.join(QStringLiteral(" – ")));
+  return feld;
+}
+
+QPushButton* Formular::Knopf(const char* name, const QString& text, Twips lage, bool arial) {
+  auto* knopf = new QPushButton(text, this);
+  knopf->setObjectName(QLatin1String(name));
+  knopf->setGeometry(Rechteck(lage));
+  if (arial) {
+    knopf->setFont(Arial9());
+  }
+  Einpassen(knopf);
+  return knopf;
+}
+
+QWidget* Formular::Linie(const char* name, int x1, int y1, int x2, int y2) {
+  auto* linie = new QWidget(this);
+  linie->setObjectName(QLatin1String(name));
+  // A line includes both end points: one pixel wide across, length + 1 along.
+  linie->setGeometry(Px(std::min(x1, x2)), Px(std::min(y1, y2)), Px(std::abs(x2 - x1)) + 1,
+                     Px(std::abs(y2 - y1)) + 1);
+  linie->setAutoFillBackground(true);
+  QPalette palette = linie->palette();
+  palette.setColor(QPalette::Window, Farbe::Gruen);
+  linie->setPalette(palette);
+  linie->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return linie;
+}

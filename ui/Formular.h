@@ -1,0 +1,54 @@
+// Building blocks of the five windows. Positions and sizes are given in
+// twips (1/1440 inch) as in the window tables; 15 twips make one logical
+// pixel, which Qt scales on high-density screens.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+/// Twips → logical pixels.
+constexpr int Px(int twips) {
+  return twips / 15;
+}
+
+/// A rectangle in twips: left, top, width, height.
+struct Twips {
+  int links;
+  int oben;
+  int breite;
+  int hoehe;
+};
+
+namespace Farbe {
+inline const QColor Blau{0, 0, 255};
+inline const QColor Gruen{0, 192, 0};
+inline const QColor Rot{255, 0, 0};
+} // namespace Farbe
+
+/// Base of every window: caption, fixed client size, deleted when closed,
+/// no owner.
+class Formular : public QWidget {
+  Q_OBJECT
+
+public:
+  Formular(const QString& titel, int breiteTwips, int hoeheTwips);
+
+protected:
+  /// Arial 9 pt, the font of most controls.
+  static QFont Arial9();
+
+  QLabel* Beschriftung(const char* name, const QString& text, Twips lage, const QColor& farbe);
+  /// A label whose value is set at load; selectable and copyable.
+  QLabel* Wertfeld(const char* name, Twips lage, const QColor& farbe);
+  /// A text box; `feldname` names it for screen readers and error messages,
+  /// as its captions read ("Geographische Breite", "Sekunden").
+  QLineEdit* Textfeld(const char* name, Twips lage, const QStringList& feldname);
+  /// A push button; `arial` false keeps the platform's default font.
+  QPushButton* Knopf(const char* name, const QString& text, Twips lage, bool arial = true);
+  /// A straight green line from (x1, y1) to (x2, y2), horizontal or vertical.
+  QWidget* Linie(const char* name, int x1, int y1, int x2, int y2);
+};

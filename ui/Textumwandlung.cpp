@@ -1,0 +1,104 @@
+#include "Textumwandlung.h"
+
+#include "Voderedezazarire.h"
+
+#include <cmath>
+#include <limits>
+
+using Voderedezazarire::Fehler;
+using Voderedezazarire::Fehlerart;
+
+namespace {
+
+/// Halfway between FLT_MAX and 2^128: from here on a double rounds to ∞.
+constexpr double FloatGrenze = 0x1.ffffffp+127;
+
+/// Qt reports an exponent too small for a double as a failure with value 0,
+/// as it does for a syntax error. A text is an underflow when its mantissa
+/// is a number and its exponent a negative integer.
+bool IstUnterlauf(const QLocale& locale, const QString& text) {
+  const QString ohneRand = text.trimmed();
+  const qsizetype e = ohneRand.lastIndexOf(locale.exponential(), -1, Qt::CaseInsensitive);
+  if (e <= 0) {
+    return false;
+  }
+  bool mantisseOk = false;
+  bool exponentOk = false;
+  locale.toDouble(ohneRand.left(e), &mantisseOk);
+  const qlonglong exponent = ohneRand.mid(e + 1).toLongLong(&exponentOk);
+  return mantisseOk && exponentOk && exponent < 0;
+}
+
+double Lesen(const QString& text) {
+  const QLocale locale = Zahlenlocale();
+  bool ok = false;
+  const double wert = locale.toDouble(text, &ok);
+  if (ok) {
+    // Qt reads "nan" and "inf" as numbers; here they are no numbers.
+    if (!std::isfinite(wert)) {
+      throw Fehler(Fehlerart::Typenkonflikt);
+    }
+    return wert;
+  }
+  if (std::isinf(wert)) {
+    throw Fehler(Fehlerart::Ueberlauf);
+  }
+  if (wert == 0.0 && IstUnterlauf(locale, text)) {
+    return 0.0;
+  }
+  throw Fehler(Fehlerart::Typenkonflikt);
+}
+
+} // namespace
+
+QLocale Zahlenlocale() {
+  QLocale locale;
+  if (locale.language() == QLocale::C) {
+    locale = QLocale(QLocale::German, QLocale::Germany);
+  }
+  locale.setNumberOptions(QLocale::RejectGroupSeparator | QLocale::OmitGroupSeparator);
+  return locale;
+}
+
+float TextAlsSingle(const QString& text) {
+  const double wert = Lesen(text);
+  if (std::fabs(wert) >= FloatGrenze) {
+    throw Fehler(Fehlerart::Ueberlauf);
+  }
+  return static_cast<float>(wert);
+}
+
+double TextAlsDouble(const QString& text) {
+  return Lesen(text);
+}
+
+std::int16_t TextAlsInteger(const QString& text) {
+  const double wert = Lesen(text);
+  if (wert != std::trunc(wert)) {
+    throw Fehler(Fehlerart::Typenkonflikt);
+  }
+  if (wert < std::numeric_limits<std::int16_t>::min() ||
+      wert > std::numeric_limits<std::int16_t>::max()) {
+    throw Fehler(Fehlerart::Ueberlauf);
+  }
+  return static_cast<std::int16_t>(wert);
+}
+
+QString MeterText(double wert) {
+  const QLocale locale = Zahlenlocale();
+  const QString text = locale.toString(wert, 'f', 3);
+  // -0.0004 rounds to zero: show "0,000", not "-0,000".
+  const QString null = locale.toString(0.0, 'f', 3);
+  if (text == locale.negativeSign() + null) {
+    return null;
+  }
+  return text;
+}
+
+QString GanzzahlText(float wert) {
+  if (!(wert >= std::numeric_limits<std::int16_t>::min() &&
+        wert <= std::numeric_limits<std::int16_t>::max())) {
+    throw Fehler(Fehlerart::Ueberlauf);
+  }
+  return QString::number(static_cast<int>(static_cast<std::int16_t>(wert)));
+}

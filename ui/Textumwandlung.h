@@ -1,0 +1,35 @@
+// Text ↔ number conversions between the text fields and the conversion
+// state. Numbers are read and written in the user's locale; without a
+// configured locale (C/POSIX) German conventions apply, since the program is
+// made for German systems. Failures throw Voderedezazarire::Fehler.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+
+/// The locale numbers are read and written in: the default locale, or German
+/// where none is configured; digit grouping is neither written nor accepted.
+QLocale Zahlenlocale();
+
+/// Text → float. Type mismatch for empty text, blanks, grouping, "nan",
+/// "inf" or anything else that is no number; overflow beyond the float range.
+/// Underflow is no error: "1e-50" reads as 0.
+float TextAlsSingle(const QString& text);
+
+/// Text → double, with the same rules on the double range.
+double TextAlsDouble(const QString& text);
+
+/// Text → Int16. A whole number ("3", "+3", "3,0"); a fraction ("3,5") is a
+/// type mismatch, since rounding would silently compute in another strip;
+/// outside −32768..32767 is an overflow.
+std::int16_t TextAlsInteger(const QString& text);
+
+/// Metres with the pattern "#0.000": no grouping, the locale's decimal
+/// separator, three decimals, and never "-0,000".
+QString MeterText(double wert);
+
+/// A whole-number float as an integer ("-10", "0" for −0.0); overflow outside
+/// −32768..32767.
+QString GanzzahlText(float wert);

@@ -1,0 +1,28 @@
+// Result window, Gauss-Krüger → geographic: whole degrees, minutes, seconds.
+#pragma once
+
+#include "Formular.h"
+
+class QLabel;
+class QPushButton;
+
+class frmErgGKGeo : public Formular {
+  Q_OBJECT
+
+public:
+  frmErgGKGeo();
+
+  QLabel* Label9;        ///< longitude degrees, set at load
+  QLabel* Label10;       ///< longitude minutes
+  QLabel* Label11;       ///< longitude seconds
+  QLabel* Label12;       ///< latitude degrees
+  QLabel* Label13;       ///< latitude minutes
+  QLabel* Label14;       ///< latitude seconds
+  QPushButton* Command1; ///< "Schließen"
+
+  /// Copies the six components from the conversion state, once, before the
+  /// window is shown. Throws Fehler(Ueberlauf) at the first component
+  /// outside −32768..32767; the labels before it keep their text.
+  void Form_Load();
+  void Command1_Click();
+};
