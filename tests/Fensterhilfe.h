@@ -1,0 +1,90 @@
+// Helpers for the window tests: find open windows, type into text boxes,
+// record the error messages instead of showing modal boxes.
+#pragma once
+
+#include "Fehleranzeige.h"
+#include "Voderedezazarire.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QList>
+#include <QLocale>
+#include <QPushButton>
+#include <QtTest>
+
+namespace Test {
+
+/// Messages the program reported, newest last.
+struct Meldung {
+  QWidget* fenster;
+  QString titel;
+  QString text;
+};
+
+inline QList<Meldung>& Meldungen() {
+  static QList<Meldung> liste;
+  return liste;
+}
+
+/// German locale, recording reporter.
+inline void FensterTestsVorbereiten() {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  QApplication::setApplicationName(QStringLiteral("Vazorodavazivovovar"));
+  MelderSetzen([](QWidget* fenster, const QString& titel, const QString& text) {
+    Meldungen().append({fenster, titel, text});
+  });
+}
+
+/// Runs pending deletions of closed windows.
+inline void Aufraeumen() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+/// Closes every window, empties the state and the recorded messages.
+inline void AllesSchliessen() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    w->close();
+  }
+  Aufraeumen();
+  Voderedezazarire::Umrechnungsdaten = Voderedezazarire::Umrechnungsdatensatz{};
+  Meldungen().clear();
+}
+
+/// Open (not yet destroyed, visible) windows of class T.
+template <typename T> QList<T*> Offen() {
+  Aufraeumen();
+  QList<T*> liste;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* f = qobject_cast<T*>(w); f && f->isVisible()) {
+      liste.append(f);
+    }
+  }
+  return liste;
+}
+
+/// The one window of class T that is open beyond `vorher`; fails the test
+/// (returns nullptr) when there is not exactly one.
+template <typename T> T* Neu(const QList<T*>& vorher) {
+  T* neu = nullptr;
+  int anzahl = 0;
+  for (T* f : Offen<T>()) {
+    if (!vorher.contains(f)) {
+      neu = f;
+      ++anzahl;
+    }
+  }
+  return anzahl == 1 ? neu : nullptr;
+}
+
+/// Types `text` into `feld` as a user would, replacing what stood there.
+inline void Tippen(QLineEdit* feld, const QString& text) {
+  feld->selectAll();
+  QTest::keyClick(feld, Qt::Key_Delete);
+  QTest::keyClicks(feld, text);
+}
+
+inline void Klicken(QPushButton* knopf) {
+  QTest::mouseClick(knopf, Qt::LeftButton);
+}
+
+} // namespace Test
