@@ -1,12 +1,20 @@
-// Program start: create and show the main window, nothing else.
+// Program start: the application's identity, then the main window.
 #include "frmHaupt.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vazorodavazivovovar"));
   QApplication::setApplicationVersion(QStringLiteral("1.0"));
+  // Matches the desktop entry, so that docks show the menu's icon and name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("de.vazorodavazivovovar.Vazorodavazivovovar"));
+  QIcon symbol;
+  for (const char* groesse : {"16", "32", "64", "256"}) {
+    symbol.addFile(QStringLiteral(":/fenstersymbol/%1.png").arg(QLatin1String(groesse)));
+  }
+  QApplication::setWindowIcon(symbol);
 
   auto* haupt = new frmHaupt;
   haupt->show();

@@ -47,8 +47,9 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "vazorodavazivovovar")
 set(CPACK_PACKAGE_VENDOR "Vazorodavazivovovar-Team")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+# The synopsis line of the Debian package.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Converts between geographic and Gauss-Krüger coordinates")
+    "Gauss-Krüger coordinate converter (Bessel ellipsoid)")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 
@@ -66,11 +67,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # dpkg-shlibdeps appends the shared libraries (Qt 6, libstdc++, libc) to it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# First line: the synopsis; the rest: the long description (CPack indents it
-# and turns empty lines into " .").
+# The long description, English then German; CPack puts the summary above it,
+# indents it and turns the empty line into " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"Gauss-Krüger coordinate converter (Bessel ellipsoid)
-Vazorodavazivovovar is a small desktop tool for surveyors. It converts one
+"Vazorodavazivovovar is a small desktop tool for surveyors. It converts one
 point at a time between geographic coordinates on the Bessel ellipsoid
 (degrees, minutes, seconds) and Gauss-Krüger grid coordinates (easting,
 northing) in 3° meridian strips, in both directions.

@@ -77,10 +77,18 @@ template <typename T> T* Neu(const QList<T*>& vorher) {
 }
 
 /// Types `text` into `feld` as a user would, replacing what stood there.
+/// QTest only knows ASCII keys; other characters ("−", "½") arrive as key
+/// events carrying their text, as an input method delivers them.
 inline void Tippen(QLineEdit* feld, const QString& text) {
   feld->selectAll();
   QTest::keyClick(feld, Qt::Key_Delete);
-  QTest::keyClicks(feld, text);
+  for (const QChar zeichen : text) {
+    if (zeichen.unicode() < 128) {
+      QTest::keyClick(feld, char(zeichen.unicode()));
+    } else {
+      QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, QString(zeichen), Qt::NoModifier);
+    }
+  }
 }
 
 inline void Klicken(QPushButton* knopf) {
