@@ -3,7 +3,7 @@
 //  - click on "Berechnen" until the result window is up with its values,
 //    in both directions (goal: well within one 16 ms frame),
 //  - start-up to the first frame and peak memory of the program against a
-//    bare Qt window (goal: at most 1.2 times the baseline each).
+//    bare Qt "Hello world!" window (goal: at most 1.2 times the baseline each).
 // Ends with a markdown table of these figures. Runs on the offscreen
 // platform unless QT_QPA_PLATFORM says otherwise; the start-up twins always
 // run offscreen.
