@@ -73,6 +73,15 @@ private slots:
     zeile("negativer Überlauf", "-1e400", "Ueberlauf", "Ueberlauf", "Ueberlauf");
     zeile("Unterlauf float", "1e-50", "ok:0", "ok:1e-50", "Typenkonflikt");
     zeile("Unterlauf double", "1e-400", "ok:0", "ok:0", "ok:0");
+    // Only a real number with a very negative exponent is an underflow.
+    zeile("Unterlauf riesiger Exponent", "1e-99999999999999999999", "ok:0", "ok:0", "ok:0");
+    zeile("Unterlauf mit Unicode-Minus", "1e\u2212400", "ok:0", "ok:0", "ok:0");
+    zeile("doppelter Exponent", "1e1e-400", "Typenkonflikt", "Typenkonflikt", "Typenkonflikt");
+    zeile("Blank vor Exponent", "1 e-400", "Typenkonflikt", "Typenkonflikt", "Typenkonflikt");
+    zeile("Blank im Exponent", "1e -400", "Typenkonflikt", "Typenkonflikt", "Typenkonflikt");
+    zeile("inf mit Exponent", "infe-400", "Typenkonflikt", "Typenkonflikt", "Typenkonflikt");
+    zeile("NUL hinter Exponent", QString::fromUtf8("5e-4\0", 5), "Typenkonflikt", "Typenkonflikt",
+          "Typenkonflikt");
     zeile("Int16-Rand", "32767", "ok:32767", "ok:32767", "ok:32767");
     zeile("Int16-Rand negativ", "-32768", "ok:-32768", "ok:-32768", "ok:-32768");
     zeile("Int16-Überlauf", "40000", "ok:40000", "ok:40000", "Ueberlauf");

@@ -14,19 +14,34 @@ namespace {
 constexpr double FloatGrenze = 0x1.ffffffp+127;
 
 /// Qt reports an exponent too small for a double as a failure with value 0,
-/// as it does for a syntax error. A text is an underflow when its mantissa
-/// is a number and its exponent a negative integer.
+/// as it does for a syntax error. A text is an underflow when it is a number
+/// by Qt's own rules once its exponent is replaced by a harmless one, and that
+/// exponent was a minus sign followed by digits only.
 bool IstUnterlauf(const QLocale& locale, const QString& text) {
   const QString ohneRand = text.trimmed();
   const qsizetype e = ohneRand.lastIndexOf(locale.exponential(), -1, Qt::CaseInsensitive);
   if (e <= 0) {
     return false;
   }
-  bool mantisseOk = false;
-  bool exponentOk = false;
-  locale.toDouble(ohneRand.left(e), &mantisseOk);
-  const qlonglong exponent = ohneRand.mid(e + 1).toLongLong(&exponentOk);
-  return mantisseOk && exponentOk && exponent < 0;
+  QStringView exponent = QStringView(ohneRand).mid(e + 1);
+  if (exponent.startsWith(locale.negativeSign())) {
+    exponent = exponent.mid(locale.negativeSign().size());
+  } else if (exponent.startsWith(QChar(0x2212))) { // Unicode minus, which Qt accepts too
+    exponent = exponent.mid(1);
+  } else {
+    return false;
+  }
+  if (exponent.isEmpty()) {
+    return false;
+  }
+  for (const QChar ziffer : exponent) {
+    if (ziffer < QLatin1Char('0') || ziffer > QLatin1Char('9')) {
+      return false;
+    }
+  }
+  bool ok = false;
+  const double probe = locale.toDouble(ohneRand.left(e + 1) + QLatin1Char('0'), &ok);
+  return ok && std::isfinite(probe);
 }
 
 double Lesen(const QString& text) {
