@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -15,6 +18,12 @@ int main(int argc, char* argv[]) {
     symbol.addFile(QStringLiteral(":/fenstersymbol/%1.png").arg(QLatin1String(groesse)));
   }
   QApplication::setWindowIcon(symbol);
+  // The program speaks German, so Qt's own texts (context menus, "OK") do too.
+  auto* qtTexte = new QTranslator(&app);
+  if (qtTexte->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(qtTexte);
+  }
 
   auto* haupt = new frmHaupt;
   haupt->show();

@@ -67,6 +67,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # dpkg-shlibdeps appends the shared libraries (Qt 6, libstdc++, libc) to it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# German texts in Qt's own context menus and buttons.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The long description, English then German; CPack puts the summary above it,
 # indents it and turns the empty line into " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

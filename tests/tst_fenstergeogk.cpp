@@ -95,6 +95,21 @@ private slots:
     QCOMPARE(Fensterdaten.FensterErgGeoGK.data(), zweites);
   }
 
+  void eingabetasteAufKnopf() {
+    // Return on a focused button presses it, as on every desktop.
+    frmGeoGK* eingabe = EingabeOeffnen(*haupt);
+    Ausfuellen(eingabe, {"9", "0", "0", "50", "0", "0", "3"});
+    eingabe->Command1->setFocus();
+    const auto vorher = Offen<frmErgGeoGK>();
+    QTest::keyClick(eingabe->Command1, Qt::Key_Return);
+    frmErgGeoGK* ergebnis = Neu<frmErgGeoGK>(vorher);
+    QVERIFY(ergebnis);
+    // Enter on the keypad closes the result window through "Schließen".
+    ergebnis->Command1->setFocus();
+    QTest::keyClick(ergebnis->Command1, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(Offen<frmErgGeoGK>().isEmpty());
+  }
+
   void enterRechnet() {
     frmGeoGK* eingabe = EingabeOeffnen(*haupt);
     Ausfuellen(eingabe, {"9", "0", "0", "50", "0", "0", "3"});
@@ -123,10 +138,11 @@ private slots:
         << S{"9", "0", "0", "50", "0", "0", "40000"} << ueber << "Text7" << 6 << false;
     QTest::newRow("Streifen 3,5") << S{"9", "0", "0", "50", "0", "0", "3,5"} << typ << "Text7" << 6
                                   << false;
+    // Both integer products of the computation take the strip: its box is named.
     QTest::newRow("Streifen 10923")
-        << S{"9", "0", "0", "50", "0", "0", "10923"} << ueber << "" << 6 << false;
+        << S{"9", "0", "0", "50", "0", "0", "10923"} << ueber << "Text7" << 6 << false;
     QTest::newRow("Streifen 2148")
-        << S{"9", "0", "0", "50", "0", "0", "2148"} << ueber << "" << 6 << true;
+        << S{"9", "0", "0", "50", "0", "0", "2148"} << ueber << "Text7" << 6 << true;
   }
 
   void fehler() {

@@ -96,36 +96,21 @@ private slots:
     QTest::addColumn<QString>("rechtswert");
     QTest::addColumn<QString>("hochwert");
     QTest::addColumn<QString>("meldung");
-    QTest::addColumn<QString>("feld");
+    QTest::addColumn<QString>("feld"); // named box, empty when none is to blame
     QTest::addColumn<bool>("rechtswertNeu");
-    QTest::newRow("Rechtswert leer") << ""
-                                     << "5540000"
-                                     << "Typen unverträglich"
-                                     << "Text1" << false;
-    QTest::newRow("Hochwert Text") << "3500000"
-                                   << "Nord"
-                                   << "Typen unverträglich"
-                                   << "Text2" << true;
-    QTest::newRow("Hochwert nan") << "3500000"
-                                  << "nan"
-                                  << "Typen unverträglich"
-                                  << "Text2" << true;
-    QTest::newRow("Rechtswert 1e400") << "1e400"
-                                      << "0"
-                                      << "Überlauf"
-                                      << "Text1" << false;
-    QTest::newRow("Streifen über Int16") << "40000000000"
-                                         << "0"
-                                         << "Überlauf"
-                                         << "" << true;
-    QTest::newRow("Versatz über Int32") << "2148000000"
-                                        << "0"
-                                        << "Überlauf"
-                                        << "" << true;
-    QTest::newRow("Fußpunkt unendlich") << "3500000"
-                                        << "1e100"
-                                        << "Gleitkommafehler"
-                                        << "" << true;
+    auto zeile = [](const char* name, const char* r, const char* h, const char* meldung,
+                    const char* feld, bool neu) {
+      QTest::newRow(name) << QString::fromUtf8(r) << QString::fromUtf8(h)
+                          << QString::fromUtf8(meldung) << QString::fromUtf8(feld) << neu;
+    };
+    zeile("Rechtswert leer", "", "5540000", "Typen unverträglich", "Text1", false);
+    zeile("Hochwert Text", "3500000", "Nord", "Typen unverträglich", "Text2", true);
+    zeile("Hochwert nan", "3500000", "nan", "Typen unverträglich", "Text2", true);
+    zeile("Rechtswert 1e400", "1e400", "0", "Überlauf", "Text1", false);
+    // The strip is the easting's millions: its overflows name the easting.
+    zeile("Streifen über Int16", "40000000000", "0", "Überlauf", "Text1", true);
+    zeile("Versatz über Int32", "2148000000", "0", "Überlauf", "Text1", true);
+    zeile("Fußpunkt unendlich", "3500000", "1e100", "Gleitkommafehler", "", true);
   }
 
   void fehler() {
@@ -141,6 +126,7 @@ private slots:
 
     QCOMPARE(Meldungen().size(), 1);
     QCOMPARE(Meldungen().first().text.section(QLatin1Char('\n'), 0, 0), meldung);
+    QCOMPARE(Meldungen().first().text.contains(QStringLiteral("Feld:")), !feld.isEmpty());
     if (auto* fehlerfeld = eingabe->findChild<QLineEdit*>(feld)) {
       QCOMPARE(eingabe->focusWidget(), fehlerfeld);
       QCOMPARE(fehlerfeld->selectedText(), fehlerfeld->text());

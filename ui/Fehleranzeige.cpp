@@ -36,7 +36,7 @@ QString Hinweis(Fehlerart art, bool inFeld, bool ganzzahlig) {
     return QStringLiteral("Bitte eine Zahl eingeben, zum Beispiel %1 (ohne Tausendertrennzeichen).")
         .arg(Zahlenlocale().toString(52.5));
   case Fehlerart::Ueberlauf:
-    return inFeld ? QStringLiteral("Der Wert ist für dieses Feld zu groß.")
+    return inFeld ? QStringLiteral("Der Wert ist für dieses Feld zu groß oder zu klein.")
                   : QStringLiteral("Ein Wert liegt außerhalb des Zahlenbereichs, den das Programm "
                                    "verarbeiten kann. Bitte die Eingaben prüfen.");
   case Fehlerart::Gleitkommafehler:
@@ -76,6 +76,18 @@ double Eingabe::Double(QLineEdit* feld) {
 }
 std::int16_t Eingabe::Integer(QLineEdit* feld) {
   return Lesen(feld, TextAlsInteger);
+}
+
+void Eingabe::Berechnen(void (*berechnung)(), QLineEdit* quelle) {
+  try {
+    berechnung();
+  } catch (const Fehler& fehler) {
+    if (fehler.art() == Fehlerart::Ueberlauf) {
+      feld_ = quelle;
+      ganzzahlig_ = false;
+    }
+    throw;
+  }
 }
 
 void Ereignis(QWidget* fenster, const std::function<void(Eingabe&)>& handler) noexcept {

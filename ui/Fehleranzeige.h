@@ -31,6 +31,9 @@ public:
   float Single(QLineEdit* feld);
   double Double(QLineEdit* feld);
   std::int16_t Integer(QLineEdit* feld);
+  /// Runs a conversion; an overflow there stems from the value in `quelle`
+  /// (the strip, or the easting the strip is taken from) and names it.
+  void Berechnen(void (*berechnung)(), QLineEdit* quelle);
 
   /// The box whose conversion failed, or nullptr.
   [[nodiscard]] QLineEdit* Fehlerfeld() const { return feld_; }

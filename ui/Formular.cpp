@@ -1,5 +1,6 @@
 #include "Formular.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +40,16 @@ Formular::Formular(const QString& titel, int breiteTwips, int hoeheTwips) : QWid
   setFixedSize(Px(breiteTwips), Px(hoeheTwips));
 }
 
+void Formular::keyPressEvent(QKeyEvent* ereignis) {
+  const bool eingabetaste = ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter;
+  if (auto* knopf = qobject_cast<QPushButton*>(focusWidget());
+      eingabetaste && knopf && (ereignis->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    knopf->click();
+    return;
+  }
+  QWidget::keyPressEvent(ereignis);
+}
+
 QFont Formular::Arial9() {
   QFont schrift(QStringLiteral("Arial"));
   schrift.setPointSize(9);
@@ -60,7 +71,7 @@ QLabel* Formular::Beschriftung(const char* name, const QString& text, Twips lage
 QLabel* Formular::Wertfeld(const char* name, Twips lage, const QColor& farbe) {
   QLabel* label = Beschriftung(name, QString(), lage, farbe);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  label->setContextMenuPolicy(Qt::DefaultContextMenu);
+  label->setFocusPolicy(Qt::StrongFocus); // reachable with Tab, to copy without a mouse
   return label;
 }
 

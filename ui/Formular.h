@@ -38,6 +38,9 @@ public:
   Formular(const QString& titel, int breiteTwips, int hoeheTwips);
 
 protected:
+  /// Return or Enter on a focused button presses it, as on every desktop.
+  void keyPressEvent(QKeyEvent* ereignis) override;
+
   /// Arial 9 pt, the font of most controls.
   static QFont Arial9();
 

@@ -38,7 +38,8 @@ void frmGKGeo::Command1_Click() {
     auto& u = Voderedezazarire::Umrechnungsdaten;
     u.Rechtswert = eingabe.Double(Text1);
     u.Hochwert = eingabe.Double(Text2);
-    Voderedezazarire::BerechneGKGeo();
+    eingabe.Berechnen(Voderedezazarire::BerechneGKGeo,
+                      Text1); // the strip is the easting's millions
 
     // A load that fails (a component beyond 16 bits) must not leave a
     // half-filled window that looks like a result: it is destroyed unshown.

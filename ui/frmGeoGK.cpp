@@ -74,7 +74,8 @@ void frmGeoGK::Command1_Click() {
     u.BreiteMin = eingabe.Single(Text5);
     u.BreiteSek = eingabe.Single(Text6);
     u.StreifenNr = eingabe.Integer(Text7);
-    Voderedezazarire::BerechneGeoGK();
+    eingabe.Berechnen(Voderedezazarire::BerechneGeoGK,
+                      Text7); // both integer products take the strip
 
     auto ergebnis = std::make_unique<frmErgGeoGK>();
     Fensterdaten.FensterErgGeoGK = ergebnis.get();
