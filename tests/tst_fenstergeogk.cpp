@@ -187,8 +187,13 @@ private slots:
     frmGeoGK* eingabe = EingabeOeffnen(*haupt);
     Ausfuellen(eingabe, {"9", "0", "0", "50", "x"});
     Berechnen(eingabe);
-    QCOMPARE(Meldungen().size(), 1);
-    QVERIFY(Meldungen().first().text.contains(QStringLiteral("Geographische Breite – Minuten")));
+    Ausfuellen(eingabe, {"9", "0", "0", "50", "0", "0", " "});
+    Berechnen(eingabe);
+    QCOMPARE(Meldungen().size(), 2);
+    QVERIFY(Meldungen()[0].text.contains(QStringLiteral("Feld: Geographische Breite – Minuten")));
+    QVERIFY(!Meldungen()[0].text.contains(QStringLiteral("leer")));
+    QVERIFY(Meldungen()[1].text.contains(QStringLiteral("Feld: Meridianstreifen - Nr.")));
+    QVERIFY(Meldungen()[1].text.contains(QStringLiteral("Das Feld ist leer")));
     QCOMPARE(eingabe->Text6->accessibleName(), QStringLiteral("Geographische Breite, Sekunden"));
   }
 

@@ -27,9 +27,12 @@ void Melden(QWidget* fenster, const QString& text) {
   QMessageBox::warning(fenster, titel, text);
 }
 
-QString Hinweis(Fehlerart art, bool inFeld, bool ganzzahlig) {
+QString Hinweis(Fehlerart art, bool inFeld, bool ganzzahlig, bool leer) {
   switch (art) {
   case Fehlerart::Typenkonflikt:
+    if (leer) {
+      return QStringLiteral("Das Feld ist leer. Bitte einen Wert eingeben.");
+    }
     if (ganzzahlig) {
       return QStringLiteral("Bitte eine ganze Zahl eingeben, zum Beispiel 3.");
     }
@@ -52,12 +55,12 @@ void MelderSetzen(Melder melder) {
   AktuellerMelder() = std::move(melder);
 }
 
-QString Fehlertext(Fehlerart art, const QString& feldname, bool ganzzahlig) {
+QString Fehlertext(Fehlerart art, const QString& feldname, bool ganzzahlig, bool leer) {
   QString text = QString::fromUtf8(Voderedezazarire::Fehlername(art));
   if (!feldname.isEmpty()) {
     text += QStringLiteral("\n\nFeld: ") + feldname;
   }
-  return text + QStringLiteral("\n") + Hinweis(art, !feldname.isEmpty(), ganzzahlig);
+  return text + QStringLiteral("\n") + Hinweis(art, !feldname.isEmpty(), ganzzahlig, leer);
 }
 
 template <typename T> T Eingabe::Lesen(QLineEdit* feld, T (*umwandlung)(const QString&)) {
@@ -98,7 +101,8 @@ void Ereignis(QWidget* fenster, const std::function<void(Eingabe&)>& handler) no
     } catch (const Fehler& fehler) {
       QLineEdit* feld = eingabe.Fehlerfeld();
       const QString feldname = feld ? feld->property("feldname").toString() : QString();
-      Melden(fenster, Fehlertext(fehler.art(), feldname, eingabe.Ganzzahlig()));
+      const bool leer = feld && feld->text().trimmed().isEmpty();
+      Melden(fenster, Fehlertext(fehler.art(), feldname, eingabe.Ganzzahlig(), leer));
       if (feld) {
         feld->setFocus(Qt::OtherFocusReason);
         feld->selectAll();

@@ -19,10 +19,10 @@ using Melder = std::function<void(QWidget* fenster, const QString& titel, const 
 /// Replaces the reporter; an empty one restores the message box.
 void MelderSetzen(Melder melder);
 
-/// The German message for an error, naming its kind and, where the error
-/// arose while reading a text box, that box.
+/// The German message for an error: its kind, the text box to blame if any
+/// (`feldname`), and a hint fitting a whole-number box or an empty one.
 QString Fehlertext(Voderedezazarire::Fehlerart art, const QString& feldname = {},
-                   bool ganzzahlig = false);
+                   bool ganzzahlig = false, bool leer = false);
 
 /// Reads text boxes for a handler and remembers which box it is reading, so
 /// that an error can name it and put the focus back there.

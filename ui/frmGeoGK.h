@@ -3,7 +3,6 @@
 
 #include "Formular.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
