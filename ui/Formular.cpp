@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -27,15 +26,6 @@ void Textfarbe(QWidget* w, const QColor& farbe) {
 void Einpassen(QWidget* w) {
   constexpr qreal KleinsteGroesse = 6.0; // [pt]
   QFont schrift = w->font();
-  const int noetig = w->sizeHint().width();
-  if (noetig <= w->width()) {
-    return;
-  }
-  // Text width scales with the point size: one step to the estimate, then
-  // half points down until it fits (each size loads a font engine).
-  const qreal geschaetzt = std::floor(2.0 * schrift.pointSizeF() * w->width() / noetig) / 2.0;
-  schrift.setPointSizeF(std::max(geschaetzt, KleinsteGroesse));
-  w->setFont(schrift);
   while (w->sizeHint().width() > w->width() && schrift.pointSizeF() > KleinsteGroesse) {
     schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
     w->setFont(schrift);
