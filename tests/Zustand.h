@@ -30,22 +30,27 @@ inline void FlagsVerschmutzen() {
   std::feraiseexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
 }
 
+/// The error kind as a plain word, for readable comparisons.
+inline QString Artname(Voderedezazarire::Fehlerart art) {
+  switch (art) {
+  case Voderedezazarire::Fehlerart::Typenkonflikt:
+    return QStringLiteral("Typenkonflikt");
+  case Voderedezazarire::Fehlerart::Ueberlauf:
+    return QStringLiteral("Ueberlauf");
+  case Voderedezazarire::Fehlerart::Gleitkommafehler:
+    return QStringLiteral("Gleitkommafehler");
+  }
+  return QStringLiteral("unbekannt");
+}
+
 /// "ok", or the name of the error kind the call raised.
 template <typename F> QString Ausfuehren(F&& berechnung) {
   try {
     berechnung();
     return QStringLiteral("ok");
   } catch (const Voderedezazarire::Fehler& f) {
-    switch (f.art()) {
-    case Voderedezazarire::Fehlerart::Typenkonflikt:
-      return QStringLiteral("Typenkonflikt");
-    case Voderedezazarire::Fehlerart::Ueberlauf:
-      return QStringLiteral("Ueberlauf");
-    case Voderedezazarire::Fehlerart::Gleitkommafehler:
-      return QStringLiteral("Gleitkommafehler");
-    }
+    return Artname(f.art());
   }
-  return QStringLiteral("unbekannt");
 }
 
 } // namespace Test

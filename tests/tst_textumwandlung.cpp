@@ -2,6 +2,7 @@
 // which error kind, in German, in English and without a configured locale.
 #include "Textumwandlung.h"
 #include "Voderedezazarire.h"
+#include "Zustand.h"
 
 #include <QtTest>
 
@@ -17,16 +18,8 @@ template <typename F> QString Ergebnis(F&& umwandlung) {
   try {
     return QStringLiteral("ok:") + QString::number(double(umwandlung()), 'g', 17);
   } catch (const Fehler& f) {
-    switch (f.art()) {
-    case Fehlerart::Typenkonflikt:
-      return QStringLiteral("Typenkonflikt");
-    case Fehlerart::Ueberlauf:
-      return QStringLiteral("Ueberlauf");
-    case Fehlerart::Gleitkommafehler:
-      return QStringLiteral("Gleitkommafehler");
-    }
+    return Test::Artname(f.art());
   }
-  return {};
 }
 
 } // namespace
