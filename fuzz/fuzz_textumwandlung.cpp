@@ -71,18 +71,6 @@ locale_t cLocale = nullptr;
     }                                                                                              \
   } while (false)
 
-const char* Name(Fehlerart art) {
-  switch (art) {
-  case Fehlerart::Typenkonflikt:
-    return "Typenkonflikt";
-  case Fehlerart::Ueberlauf:
-    return "Ueberlauf";
-  case Fehlerart::Gleitkommafehler:
-    return "Gleitkommafehler";
-  }
-  return "?";
-}
-
 /// Outcome of one conversion: a value, or the kind of the Fehler thrown.
 template <typename T> struct Ergebnis {
   std::optional<T> wert;
@@ -99,7 +87,7 @@ template <typename T, typename F> Ergebnis<T> Aufruf(F&& umwandlung, const QStri
   } catch (const Fehler& f) {
     e.art = f.art();
     if (e.art != Fehlerart::Typenkonflikt && e.art != Fehlerart::Ueberlauf) {
-      std::fprintf(stderr, "unexpected Fehler kind %s\n", Name(e.art));
+      std::fprintf(stderr, "unexpected Fehler kind %s\n", Voderedezazarire::Fehlername(e.art));
       Fehlschlag("Fehler kind is Typenkonflikt or Ueberlauf", text, __FILE__, __LINE__);
     }
   } catch (const std::exception& x) {
