@@ -6,6 +6,8 @@
 
 #include <QPointer>
 
+#include <memory>
+
 class frmGeoGK;
 class frmGKGeo;
 class frmErgGeoGK;
@@ -19,3 +21,14 @@ struct Fensterdatensatz {
 };
 
 extern Fensterdatensatz Fensterdaten;
+
+/// Opens a new result window: records it in its slot, loads its values and
+/// shows it. A load that fails (a value beyond 16 bits) must not leave a
+/// half-filled window that looks like a result: it is destroyed unshown and
+/// the slot empties itself.
+template <typename Fenster> void ErgebnisOeffnen(QPointer<Fenster>& slot) {
+  auto fenster = std::make_unique<Fenster>();
+  slot = fenster.get();
+  fenster->Form_Load();
+  fenster.release()->show();
+}

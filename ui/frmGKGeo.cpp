@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <memory>
-
 frmGKGeo::frmGKGeo()
     : Formular(QStringLiteral("Gauss-Krüger in geographische Lagoren"), 5730, 2655) {
   setObjectName(QStringLiteral("frmGKGeo"));
@@ -38,15 +36,10 @@ void frmGKGeo::Command1_Click() {
     auto& u = Voderedezazarire::Umrechnungsdaten;
     u.Rechtswert = eingabe.Double(Text1);
     u.Hochwert = eingabe.Double(Text2);
-    eingabe.Berechnen(Voderedezazarire::BerechneGKGeo,
-                      Text1); // the strip is the easting's millions
+    // The strip is the easting's millions: an overflow there is the easting's.
+    eingabe.Berechnen(Voderedezazarire::BerechneGKGeo, Text1);
 
-    // A load that fails (a component beyond 16 bits) must not leave a
-    // half-filled window that looks like a result: it is destroyed unshown.
-    auto ergebnis = std::make_unique<frmErgGKGeo>();
-    Fensterdaten.FensterErgGKGeo = ergebnis.get();
-    ergebnis->Form_Load();
-    ergebnis.release()->show();
+    ErgebnisOeffnen(Fensterdaten.FensterErgGKGeo);
   });
 }
 

@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <memory>
-
 frmGeoGK::frmGeoGK()
     : Formular(QStringLiteral("geographische in Gauss-Krüger - Lagoren"), 6270, 4740) {
   setObjectName(QStringLiteral("frmGeoGK"));
@@ -74,13 +72,10 @@ void frmGeoGK::Command1_Click() {
     u.BreiteMin = eingabe.Single(Text5);
     u.BreiteSek = eingabe.Single(Text6);
     u.StreifenNr = eingabe.Integer(Text7);
-    eingabe.Berechnen(Voderedezazarire::BerechneGeoGK,
-                      Text7); // both integer products take the strip
+    // Both integer products take the strip: an overflow there is the strip's.
+    eingabe.Berechnen(Voderedezazarire::BerechneGeoGK, Text7);
 
-    auto ergebnis = std::make_unique<frmErgGeoGK>();
-    Fensterdaten.FensterErgGeoGK = ergebnis.get();
-    ergebnis->Form_Load();
-    ergebnis.release()->show();
+    ErgebnisOeffnen(Fensterdaten.FensterErgGeoGK);
   });
 }
 
