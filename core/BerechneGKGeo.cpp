@@ -13,6 +13,7 @@
 // millions, truncated toward zero. The results are split into whole degrees,
 // minutes and seconds, each truncated toward zero, so a fraction of a second
 // is dropped, never rounded.
+#include "Ganzzahl.h"
 #include "Gleitkomma.h"
 #include "Voderedezazarire.h"
 
@@ -43,15 +44,16 @@ constexpr float SekundenJeMinute = 60.0f; // [″/′]
 /// Splits `grad` into whole degrees, minutes and seconds, each truncated
 /// toward zero. The fractional minutes are rounded to a float before the
 /// seconds are formed; together with the truncation this decides which whole
-/// second is shown. `lebend` are the caller's locals, pinned across each test.
-template <typename... T> void Aufteilen(double grad, float& g, float& m, float& s, T&... lebend) {
+/// second is shown. `FlagsPruefen` is the caller's flag test.
+template <typename Pruefung>
+void Aufteilen(double grad, float& g, float& m, float& s, const Pruefung& FlagsPruefen) {
   g = static_cast<float>(std::trunc(grad));
   // The fractional minutes are held in the seconds field for the moment.
   s = static_cast<float>((grad - g) * MinutenJeGrad);
-  detail::FlagsPruefen(lebend...);
+  FlagsPruefen();
   m = std::trunc(s);
   s = static_cast<float>((static_cast<double>(s) - m) * SekundenJeMinute);
-  detail::FlagsPruefen(lebend...);
+  FlagsPruefen();
   g = std::trunc(g);
   m = std::trunc(m);
   s = std::trunc(s);
@@ -64,43 +66,61 @@ template <typename... T> void Aufteilen(double grad, float& g, float& m, float& 
   }
 }
 
+/// The intermediate values of one conversion, in one object so that each
+/// flag test pins them all (see Gleitkomma.h).
+struct Zwischenwerte {
+  double quotient = 0.0;   // Rechtswert / 1000000, then truncated
+  double z = 0.0;          // strip offset [m]
+  double sigma = 0.0;      // σ
+  double s = 0.0;          // σ²
+  double radikand = 0.0;   // 1 + η²
+  double b = 0.0;          // φf with the second-order term [rad]
+  double c4 = 0.0;         // 5 + 3t² + 6η² − 6t²η²
+  double phi = 0.0;        // φ [rad]
+  double phiGrad = 0.0;    // φ [°]
+  double d3 = 0.0;         // 1 + 2t² + η²
+  double d5 = 0.0;         // 1 + 28t² + 24t⁴
+  double lambdaGrad = 0.0; // λ [°]
+};
+
 } // namespace
 
 void BerechneGKGeo() {
-  using detail::FlagsPruefen;
   Umrechnungsdatensatz& u = Umrechnungsdaten;
+  Zwischenwerte w;
+  const detail::Flagpruefung FlagsPruefen(w);
   detail::FlagsLoeschen();
 
   // Strip from the easting's millions, truncated toward zero, as Int16.
-  double quotient = u.Rechtswert / MeterJeStreifen;
-  FlagsPruefen(quotient);
-  quotient = std::trunc(quotient);
-  if (!(quotient >= std::numeric_limits<std::int16_t>::min() &&
-        quotient <= std::numeric_limits<std::int16_t>::max())) {
+  w.quotient = u.Rechtswert / MeterJeStreifen;
+  FlagsPruefen();
+  w.quotient = std::trunc(w.quotient);
+  if (!(w.quotient >= std::numeric_limits<std::int16_t>::min() &&
+        w.quotient <= std::numeric_limits<std::int16_t>::max())) {
     throw Fehler(Fehlerart::Ueberlauf);
   }
-  u.StreifenAus = static_cast<std::int16_t>(quotient);
+  u.StreifenAus = static_cast<std::int16_t>(w.quotient);
   FlagsPruefen();
 
-  double z = detail::MalInt32(u.StreifenAus, Streifenversatz);
-  FlagsPruefen(z);
+  w.z = detail::MalInt32(u.StreifenAus, Streifenversatz);
+  FlagsPruefen();
 
-  u.RechtsSumme = (u.Rechtswert - z) - Rechtswertzuschlag;
+  u.RechtsSumme = (u.Rechtswert - w.z) - Rechtswertzuschlag;
   FlagsPruefen();
 
   // Footpoint latitude φf by Horner's scheme in s = σ².
-  double sigma = u.Hochwert / Meridianlaenge;
-  FlagsPruefen(sigma);
-  double s = std::pow(sigma, 2.0);
-  u.Phi = (s * Fuss12 - Fuss10) * s;
-  FlagsPruefen(sigma, s);
-  u.Phi = (u.Phi + Fuss8) * s - Fuss6;
-  FlagsPruefen(sigma, s);
-  u.Phi = (u.Phi * s + Fuss4) * s;
-  FlagsPruefen(sigma, s);
-  u.Phi = (u.Phi - Fuss2) * s + 1.0;
-  FlagsPruefen(sigma);
-  u.Phi = u.Phi * sigma * Fussmassstab; // [″]
+  w.sigma = u.Hochwert / Meridianlaenge;
+  FlagsPruefen();
+  w.s = std::pow(w.sigma, 2.0);
+  u.Phi = (w.s * Fuss12 - Fuss10) * w.s;
+  FlagsPruefen();
+  u.Phi = (u.Phi + Fuss8) * w.s - Fuss6;
+  FlagsPruefen();
+  u.Phi = (u.Phi * w.s + Fuss4) * w.s;
+  FlagsPruefen();
+  u.Phi = (u.Phi - Fuss2) * w.s + 1.0;
+  FlagsPruefen();
+  u.Phi = u.Phi * w.sigma * Fussmassstab; // [″]
   FlagsPruefen();
   u.Phi = u.Phi / SekundenJeGrad / Rho; // φf [rad]
   FlagsPruefen();
@@ -109,9 +129,9 @@ void BerechneGKGeo() {
   u.Eta2 = std::pow(u.CosPhi, 2.0) * Exzentrizitaet2Quadrat;
   FlagsPruefen();
 
-  double radikand = u.Eta2 + 1.0;
-  FlagsPruefen(radikand);
-  u.Querradius = PolKruemmungsradius / std::sqrt(radikand);
+  w.radikand = u.Eta2 + 1.0;
+  FlagsPruefen();
+  u.Querradius = PolKruemmungsradius / std::sqrt(w.radikand);
   FlagsPruefen();
 
   u.TanPhi = std::tan(u.Phi);
@@ -119,34 +139,34 @@ void BerechneGKGeo() {
   FlagsPruefen();
 
   // Latitude: φ = φf − t·(1 + η²)·q²/2 + t·c4·q⁴/24.
-  double b = u.Phi - std::pow(u.LFaktor, 2.0) * u.TanPhi * (u.Eta2 + 1.0) / 2.0;
-  FlagsPruefen(b);
-  double c4 = (std::pow(u.TanPhi, 2.0) * 3.0 + 5.0) + u.Eta2 * 6.0;
-  FlagsPruefen(b, c4);
-  c4 = c4 - std::pow(u.TanPhi, 2.0) * (u.Eta2 * 6.0);
-  FlagsPruefen(b, c4);
-  double phi = std::pow(u.LFaktor, 4.0) * u.TanPhi * c4 / 24.0 + b;
-  FlagsPruefen(phi);
-  double phiGrad = phi * Rho;
-  FlagsPruefen(phiGrad);
+  w.b = u.Phi - std::pow(u.LFaktor, 2.0) * u.TanPhi * (u.Eta2 + 1.0) / 2.0;
+  FlagsPruefen();
+  w.c4 = (std::pow(u.TanPhi, 2.0) * 3.0 + 5.0) + u.Eta2 * 6.0;
+  FlagsPruefen();
+  w.c4 = w.c4 - std::pow(u.TanPhi, 2.0) * (u.Eta2 * 6.0);
+  FlagsPruefen();
+  w.phi = std::pow(u.LFaktor, 4.0) * u.TanPhi * w.c4 / 24.0 + w.b;
+  FlagsPruefen();
+  w.phiGrad = w.phi * Rho;
+  FlagsPruefen();
 
   // Longitude: q − d3·q³/6 + d5·q⁵/120, then / cos φf.
-  double d3 = ((std::pow(u.TanPhi, 2.0) + std::pow(u.TanPhi, 2.0)) + 1.0) + u.Eta2;
-  FlagsPruefen(phiGrad, d3);
-  u.DeltaL = u.LFaktor - std::pow(u.LFaktor, 3.0) * d3 / 6.0;
-  FlagsPruefen(phiGrad);
-  double d5 = std::pow(u.TanPhi, 2.0) * 28.0 + 1.0;
-  FlagsPruefen(phiGrad, d5);
-  d5 = d5 + std::pow(u.TanPhi, 4.0) * 24.0; // the constant term is 1, not 5
-  FlagsPruefen(phiGrad, d5);
-  u.DeltaL = std::pow(u.LFaktor, 5.0) * d5 / 120.0 + u.DeltaL;
-  FlagsPruefen(phiGrad);
+  w.d3 = ((std::pow(u.TanPhi, 2.0) + std::pow(u.TanPhi, 2.0)) + 1.0) + u.Eta2;
+  FlagsPruefen();
+  u.DeltaL = u.LFaktor - std::pow(u.LFaktor, 3.0) * w.d3 / 6.0;
+  FlagsPruefen();
+  w.d5 = std::pow(u.TanPhi, 2.0) * 28.0 + 1.0;
+  FlagsPruefen();
+  w.d5 = w.d5 + std::pow(u.TanPhi, 4.0) * 24.0; // the constant term is 1, not 5
+  FlagsPruefen();
+  u.DeltaL = std::pow(u.LFaktor, 5.0) * w.d5 / 120.0 + u.DeltaL;
+  FlagsPruefen();
   // The strip product is 16-bit; the Int32 check above keeps it in range.
-  double lambdaGrad = u.DeltaL * Rho / u.CosPhi + detail::MalInt16(u.StreifenAus, Streifenbreite);
-  FlagsPruefen(phiGrad, lambdaGrad);
+  w.lambdaGrad = u.DeltaL * Rho / u.CosPhi + detail::MalInt16(u.StreifenAus, Streifenbreite);
+  FlagsPruefen();
 
-  Aufteilen(phiGrad, u.BreiteGrad, u.BreiteMin, u.BreiteSek, lambdaGrad);
-  Aufteilen(lambdaGrad, u.LaengeGrad, u.LaengeMin, u.LaengeSek);
+  Aufteilen(w.phiGrad, u.BreiteGrad, u.BreiteMin, u.BreiteSek, FlagsPruefen);
+  Aufteilen(w.lambdaGrad, u.LaengeGrad, u.LaengeMin, u.LaengeSek, FlagsPruefen);
 }
 
 } // namespace Voderedezazarire

@@ -4,20 +4,4 @@ namespace Voderedezazarire {
 
 Umrechnungsdatensatz Umrechnungsdaten{};
 
-const char* Fehlername(Fehlerart art) noexcept {
-  switch (art) {
-  case Fehlerart::Typenkonflikt:
-    return "Typen unverträglich";
-  case Fehlerart::Ueberlauf:
-    return "Überlauf";
-  case Fehlerart::Gleitkommafehler:
-    return "Gleitkommafehler";
-  }
-  return "Unbekannter Fehler";
-}
-
-Fehler::Fehler(Fehlerart art) : Fehler(art, Fehlername(art)) {}
-
-Fehler::Fehler(Fehlerart art, const std::string& text) : std::runtime_error(text), art_(art) {}
-
 } // namespace Voderedezazarire

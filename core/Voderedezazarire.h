@@ -25,9 +25,9 @@
 // ranges and floating-point faults stop a conversion (see Fehler).
 #pragma once
 
+#include "Fehler.h"
+
 #include <cstdint>
-#include <stdexcept>
-#include <string>
 
 namespace Voderedezazarire {
 
@@ -46,30 +46,6 @@ inline constexpr double Rechtswertzuschlag = 500000.0;
 inline constexpr std::int16_t Streifenbreite = 3;
 /// Easting offset per strip number [m], Int32 arithmetic.
 inline constexpr std::int32_t Streifenversatz = 1000000;
-
-// --- Errors ---------------------------------------------------------------
-
-/// The three ways a conversion can fail.
-enum class Fehlerart {
-  Typenkonflikt,   ///< a text that should be a number is not one
-  Ueberlauf,       ///< a value does not fit its integer or float type
-  Gleitkommafehler ///< invalid operation, division by zero or float overflow
-};
-
-/// The one error type of the program. `what()` is a German text naming the
-/// kind ("Typen unverträglich", "Überlauf", "Gleitkommafehler").
-class Fehler : public std::runtime_error {
-public:
-  explicit Fehler(Fehlerart art);
-  Fehler(Fehlerart art, const std::string& text);
-  [[nodiscard]] Fehlerart art() const noexcept { return art_; }
-
-private:
-  Fehlerart art_;
-};
-
-/// German name of an error kind, as shown to the user.
-[[nodiscard]] const char* Fehlername(Fehlerart art) noexcept;
 
 // --- Conversion state -----------------------------------------------------
 
