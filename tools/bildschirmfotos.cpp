@@ -46,9 +46,8 @@ int main(int argc, char* argv[]) {
 
   frmGeoGK geoGK;
   const char* eingaben[] = {"13", "24", "0", "52", "30", "0", "4"};
-  QLineEdit* felder[] = {geoGK.Text1, geoGK.Text2, geoGK.Text3, geoGK.Text4,
-                         geoGK.Text5, geoGK.Text6, geoGK.Text7};
-  for (std::size_t i = 0; i < std::size(felder); ++i) {
+  const auto felder = geoGK.Eingabefelder();
+  for (std::size_t i = 0; i < felder.size(); ++i) {
     felder[i]->setText(QString::fromLatin1(eingaben[i]));
   }
   ok &= Speichern(&geoGK, ziel, QStringLiteral("frmGeoGK"));

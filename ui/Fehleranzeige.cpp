@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include <type_traits>
-
 using Voderedezazarire::Fehler;
 using Voderedezazarire::Fehlerart;
 
@@ -61,36 +59,6 @@ QString Fehlertext(Fehlerart art, const QString& feldname, bool ganzzahlig, bool
     text += QStringLiteral("\n\nFeld: ") + feldname;
   }
   return text + QStringLiteral("\n") + Hinweis(art, !feldname.isEmpty(), ganzzahlig, leer);
-}
-
-template <typename T> T Eingabe::Lesen(QLineEdit* feld, T (*umwandlung)(const QString&)) {
-  feld_ = feld;
-  ganzzahlig_ = std::is_integral_v<T>;
-  const T wert = umwandlung(feld->text());
-  feld_ = nullptr;
-  return wert;
-}
-
-float Eingabe::Single(QLineEdit* feld) {
-  return Lesen(feld, TextAlsSingle);
-}
-double Eingabe::Double(QLineEdit* feld) {
-  return Lesen(feld, TextAlsDouble);
-}
-std::int16_t Eingabe::Integer(QLineEdit* feld) {
-  return Lesen(feld, TextAlsInteger);
-}
-
-void Eingabe::Berechnen(void (*berechnung)(), QLineEdit* quelle) {
-  try {
-    berechnung();
-  } catch (const Fehler& fehler) {
-    if (fehler.art() == Fehlerart::Ueberlauf) {
-      feld_ = quelle;
-      ganzzahlig_ = false;
-    }
-    throw;
-  }
 }
 
 void Ereignis(QWidget* fenster, const std::function<void(Eingabe&)>& handler) noexcept {

@@ -22,13 +22,17 @@ struct Fensterdatensatz {
 
 extern Fensterdatensatz Fensterdaten;
 
-/// Opens a new result window: records it in its slot, loads its values and
-/// shows it. A load that fails (a value beyond 16 bits) must not leave a
-/// half-filled window that looks like a result: it is destroyed unshown and
-/// the slot empties itself.
-template <typename Fenster> void ErgebnisOeffnen(QPointer<Fenster>& slot) {
+/// Opens a new window of its kind: creates it, records it in its slot,
+/// loads its values where it has any, and shows it. A load that fails (a
+/// value beyond 16 bits) must not leave a half-filled window that looks like
+/// a result: it is destroyed unshown and the slot empties itself.
+template <typename Fenster> Fenster* FensterOeffnen(QPointer<Fenster>& slot) {
   auto fenster = std::make_unique<Fenster>();
   slot = fenster.get();
-  fenster->Form_Load();
-  fenster.release()->show();
+  if constexpr (requires { fenster->Form_Load(); }) {
+    fenster->Form_Load();
+  }
+  Fenster* offen = fenster.release();
+  offen->show();
+  return offen;
 }

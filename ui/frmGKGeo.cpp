@@ -27,8 +27,9 @@ frmGKGeo::frmGKGeo()
 
   connect(Command1, &QPushButton::clicked, this, &frmGKGeo::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &frmGKGeo::Command2_Click);
-  connect(Text1, &QLineEdit::returnPressed, this, &frmGKGeo::Command1_Click);
-  connect(Text2, &QLineEdit::returnPressed, this, &frmGKGeo::Command1_Click);
+  for (QLineEdit* feld : Eingabefelder()) {
+    connect(feld, &QLineEdit::returnPressed, this, &frmGKGeo::Command1_Click);
+  }
 }
 
 void frmGKGeo::Command1_Click() {
@@ -39,7 +40,7 @@ void frmGKGeo::Command1_Click() {
     // The strip is the easting's millions: an overflow there is the easting's.
     eingabe.Berechnen(Voderedezazarire::BerechneGKGeo, Text1);
 
-    ErgebnisOeffnen(Fensterdaten.FensterErgGKGeo);
+    FensterOeffnen(Fensterdaten.FensterErgGKGeo);
   });
 }
 

@@ -3,6 +3,8 @@
 
 #include "Formular.h"
 
+#include <array>
+
 class QLineEdit;
 class QPushButton;
 
@@ -16,6 +18,9 @@ public:
   QLineEdit* Text2;      ///< northing [m]
   QPushButton* Command1; ///< "Berechnen"
   QPushButton* Command2; ///< "Schließen"
+
+  /// The two boxes in the order they are read.
+  [[nodiscard]] std::array<QLineEdit*, 2> Eingabefelder() const { return {Text1, Text2}; }
 
   void Command1_Click();
   void Command2_Click();

@@ -49,15 +49,20 @@ frmGeoGK::frmGeoGK()
   Linie("Line9", 480, 2400, 480, 3840);
   Linie("Line10", 4080, 2400, 4080, 3840);
 
-  QWidget* reihenfolge[] = {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Command1, Command2};
-  for (std::size_t i = 1; i < std::size(reihenfolge); ++i) {
-    setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
+  QWidget* vorige = nullptr;
+  for (QWidget* naechste : Eingabefelder()) {
+    if (vorige) {
+      setTabOrder(vorige, naechste);
+    }
+    vorige = naechste;
   }
+  setTabOrder(vorige, Command1);
+  setTabOrder(Command1, Command2);
   Text1->setFocus();
 
   connect(Command1, &QPushButton::clicked, this, &frmGeoGK::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &frmGeoGK::Command2_Click);
-  for (QLineEdit* feld : {Text1, Text2, Text3, Text4, Text5, Text6, Text7}) {
+  for (QLineEdit* feld : Eingabefelder()) {
     connect(feld, &QLineEdit::returnPressed, this, &frmGeoGK::Command1_Click);
   }
 }
@@ -75,7 +80,7 @@ void frmGeoGK::Command1_Click() {
     // Both integer products take the strip: an overflow there is the strip's.
     eingabe.Berechnen(Voderedezazarire::BerechneGeoGK, Text7);
 
-    ErgebnisOeffnen(Fensterdaten.FensterErgGeoGK);
+    FensterOeffnen(Fensterdaten.FensterErgGeoGK);
   });
 }
 

@@ -3,6 +3,8 @@
 
 #include "Formular.h"
 
+#include <array>
+
 class QLineEdit;
 class QPushButton;
 
@@ -21,6 +23,11 @@ public:
   QLineEdit* Text7;      ///< meridian strip number
   QPushButton* Command1; ///< "Berechnen"
   QPushButton* Command2; ///< "Schließen"
+
+  /// The seven boxes in the order they are read and tabbed through.
+  [[nodiscard]] std::array<QLineEdit*, 7> Eingabefelder() const {
+    return {Text1, Text2, Text3, Text4, Text5, Text6, Text7};
+  }
 
   void Command1_Click();
   void Command2_Click();

@@ -25,15 +25,11 @@ frmHaupt::frmHaupt() : Formular(QStringLiteral("Vazorodavazivovovar V 1.0"), 468
 }
 
 void frmHaupt::Command1_Click() {
-  auto* fenster = new frmGKGeo;
-  Fensterdaten.FensterGKGeo = fenster;
-  fenster->show();
+  FensterOeffnen(Fensterdaten.FensterGKGeo);
 }
 
 void frmHaupt::Command2_Click() {
-  auto* fenster = new frmGeoGK;
-  Fensterdaten.FensterGeoGK = fenster;
-  fenster->show();
+  FensterOeffnen(Fensterdaten.FensterGeoGK);
 }
 
 void frmHaupt::Command3_Click() {
