@@ -25,14 +25,20 @@ void Melden(QWidget* fenster, const QString& text) {
   QMessageBox::warning(fenster, titel, text);
 }
 
-QString Hinweis(Fehlerart art, bool inFeld, bool ganzzahlig, bool leer) {
+QString Hinweis(Fehlerart art, bool inFeld, Feldinhalt inhalt) {
   switch (art) {
   case Fehlerart::Typenkonflikt:
-    if (leer) {
+    switch (inhalt) {
+    case Feldinhalt::Leer:
       return QStringLiteral("Das Feld ist leer. Bitte einen Wert eingeben.");
-    }
-    if (ganzzahlig) {
+    case Feldinhalt::ZuLang:
+      return QStringLiteral("Der Text ist länger als %1 Zeichen und wird nicht gelesen. Bitte "
+                            "nur die Zahl eingeben.")
+          .arg(Hoechstlaenge);
+    case Feldinhalt::Ganzzahl:
       return QStringLiteral("Bitte eine ganze Zahl eingeben, zum Beispiel 3.");
+    case Feldinhalt::Zahl:
+      break;
     }
     return QStringLiteral("Bitte eine Zahl eingeben, zum Beispiel %1 (ohne Tausendertrennzeichen).")
         .arg(Zahlenlocale().toString(52.5));
@@ -53,12 +59,12 @@ void MelderSetzen(Melder melder) {
   AktuellerMelder() = std::move(melder);
 }
 
-QString Fehlertext(Fehlerart art, const QString& feldname, bool ganzzahlig, bool leer) {
+QString Fehlertext(Fehlerart art, const QString& feldname, Feldinhalt inhalt) {
   QString text = QString::fromUtf8(Voderedezazarire::Fehlername(art));
   if (!feldname.isEmpty()) {
     text += QStringLiteral("\n\nFeld: ") + feldname;
   }
-  return text + QStringLiteral("\n") + Hinweis(art, !feldname.isEmpty(), ganzzahlig, leer);
+  return text + QStringLiteral("\n") + Hinweis(art, !feldname.isEmpty(), inhalt);
 }
 
 void Ereignis(QWidget* fenster, const std::function<void(Eingabe&)>& handler) noexcept {
@@ -69,8 +75,13 @@ void Ereignis(QWidget* fenster, const std::function<void(Eingabe&)>& handler) no
     } catch (const Fehler& fehler) {
       QLineEdit* feld = eingabe.Fehlerfeld();
       const QString feldname = feld ? feld->property("feldname").toString() : QString();
-      const bool leer = feld && feld->text().trimmed().isEmpty();
-      Melden(fenster, Fehlertext(fehler.art(), feldname, eingabe.Ganzzahlig(), leer));
+      Feldinhalt inhalt = eingabe.Ganzzahlig() ? Feldinhalt::Ganzzahl : Feldinhalt::Zahl;
+      if (feld && feld->text().trimmed().isEmpty()) {
+        inhalt = Feldinhalt::Leer;
+      } else if (feld && feld->text().size() > Hoechstlaenge) {
+        inhalt = Feldinhalt::ZuLang;
+      }
+      Melden(fenster, Fehlertext(fehler.art(), feldname, inhalt));
       if (feld) {
         feld->setFocus(Qt::OtherFocusReason);
         feld->selectAll();

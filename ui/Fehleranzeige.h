@@ -18,10 +18,13 @@ using Melder = std::function<void(QWidget* fenster, const QString& titel, const 
 /// Replaces the reporter; an empty one restores the message box.
 void MelderSetzen(Melder melder);
 
+/// What the failing box holds, for the hint a type mismatch gives.
+enum class Feldinhalt { Zahl, Ganzzahl, Leer, ZuLang };
+
 /// The German message for an error: its kind, the text box to blame if any
-/// (`feldname`), and a hint fitting a whole-number box or an empty one.
+/// (`feldname`), and a hint fitting what that box holds.
 QString Fehlertext(Voderedezazarire::Fehlerart art, const QString& feldname = {},
-                   bool ganzzahlig = false, bool leer = false);
+                   Feldinhalt inhalt = Feldinhalt::Zahl);
 
 /// Runs one event handler of `fenster`. A Fehler stops it at that step and is
 /// reported; the focus then returns to the failing text box, text selected.

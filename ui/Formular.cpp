@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -80,6 +81,10 @@ QLineEdit* Formular::Textfeld(const char* name, Twips lage, const QStringList& f
   feld->setObjectName(QLatin1String(name));
   feld->setGeometry(Rechteck(lage));
   feld->setFont(Arial9());
+  // No cut at QLineEdit's default of 32767 characters: a paste that is too
+  // long would lose its tail silently and might then read as a number. The
+  // whole text stays, and reading it refuses it (Hoechstlaenge).
+  feld->setMaxLength(std::numeric_limits<int>::max());
   feld->setAccessibleName(feldname.join(QStringLiteral(", ")));
   feld->setProperty("feldname", feldname.join(QStringLiteral(" – ")));
   return feld;

@@ -13,38 +13,26 @@ namespace {
 /// Halfway between FLT_MAX and 2^128: from here on a double rounds to ∞.
 constexpr double FloatGrenze = 0x1.ffffffp+127;
 
-/// Qt reports an exponent too small for a double as a failure with value 0,
-/// as it does for a syntax error. A text is an underflow when it is a number
-/// by Qt's own rules once its exponent is replaced by a harmless one, and that
-/// exponent was a minus sign followed by digits only.
-bool IstUnterlauf(const QLocale& locale, const QString& text) {
-  const QString ohneRand = text.trimmed();
-  const qsizetype e = ohneRand.lastIndexOf(locale.exponential(), -1, Qt::CaseInsensitive);
-  if (e <= 0) {
-    return false;
-  }
-  QStringView exponent = QStringView(ohneRand).mid(e + 1);
-  if (exponent.startsWith(locale.negativeSign())) {
-    exponent = exponent.mid(locale.negativeSign().size());
-  } else if (exponent.startsWith(QChar(0x2212))) { // Unicode minus, which Qt accepts too
-    exponent = exponent.mid(1);
-  } else {
-    return false;
-  }
-  if (exponent.isEmpty()) {
-    return false;
-  }
-  for (const QChar ziffer : exponent) {
-    if (ziffer < QLatin1Char('0') || ziffer > QLatin1Char('9')) {
-      return false;
+/// Qt reports a number too small for a double as a failure with value 0, as
+/// it does for a syntax error. A text is an underflow when the same text with
+/// every digit 1–9 turned into 0 is a number by Qt's own rules: then only the
+/// magnitude failed, whether written with an exponent ("1e-400") or in full
+/// ("0,000…0001").
+bool IstUnterlauf(const QLocale& locale, QString text) {
+  for (QChar& zeichen : text) {
+    if (zeichen >= QLatin1Char('1') && zeichen <= QLatin1Char('9')) {
+      zeichen = QLatin1Char('0');
     }
   }
   bool ok = false;
-  const double probe = locale.toDouble(ohneRand.left(e + 1) + QLatin1Char('0'), &ok);
-  return ok && std::isfinite(probe);
+  locale.toDouble(text, &ok);
+  return ok;
 }
 
 double Lesen(const QString& text) {
+  if (text.size() > Hoechstlaenge) {
+    throw Fehler(Fehlerart::Typenkonflikt);
+  }
   const QLocale locale = Zahlenlocale();
   bool ok = false;
   const double wert = locale.toDouble(text, &ok);

@@ -9,13 +9,18 @@
 
 #include <cstdint>
 
+/// The longest text read as a number [characters], the classic limit of a
+/// text box. A longer text is refused as a whole, never cut to fit.
+inline constexpr qsizetype Hoechstlaenge = 32767;
+
 /// The locale numbers are read and written in: the default locale, or German
 /// where none is configured; digit grouping is neither written nor accepted.
 QLocale Zahlenlocale();
 
 /// Text → float. Type mismatch for empty text, blanks, grouping, "nan",
-/// "inf" or anything else that is no number; overflow beyond the float range.
-/// Underflow is no error: "1e-50" reads as 0.
+/// "inf", a text longer than Hoechstlaenge or anything else that is no
+/// number; overflow beyond the float range. Underflow is no error: "1e-50"
+/// and "0,000…0001" with hundreds of zeros read as 0.
 float TextAlsSingle(const QString& text);
 
 /// Text → double, with the same rules on the double range.
