@@ -3,24 +3,21 @@
 #pragma once
 
 #include "Fehleranzeige.h"
-#include "Voderedezazarire.h"
+#include "Pruefung.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QList>
-#include <QLocale>
 #include <QPushButton>
-#include <QtTest>
 
 namespace Test {
 
-/// Messages the program reported, newest last.
 struct Meldung {
   QWidget* fenster;
   QString titel;
   QString text;
 };
 
+/// Messages the program reported, newest last.
 inline QList<Meldung>& Meldungen() {
   static QList<Meldung> liste;
   return liste;
@@ -46,7 +43,7 @@ inline void AllesSchliessen() {
     w->close();
   }
   Aufraeumen();
-  Voderedezazarire::Umrechnungsdaten = Voderedezazarire::Umrechnungsdatensatz{};
+  Umrechnungsdaten = Voderedezazarire::Umrechnungsdatensatz{};
   Meldungen().clear();
 }
 
@@ -62,18 +59,14 @@ template <typename T> QList<T*> Offen() {
   return liste;
 }
 
-/// The one window of class T that is open beyond `vorher`; fails the test
-/// (returns nullptr) when there is not exactly one.
-template <typename T> T* Neu(const QList<T*>& vorher) {
-  T* neu = nullptr;
-  int anzahl = 0;
-  for (T* f : Offen<T>()) {
-    if (!vorher.contains(f)) {
-      neu = f;
-      ++anzahl;
-    }
-  }
-  return anzahl == 1 ? neu : nullptr;
+/// The one window of class T that `aktion` opened, or nullptr when it did
+/// not open exactly one.
+template <typename T, typename F> T* Oeffnet(F&& aktion) {
+  const QList<T*> vorher = Offen<T>();
+  aktion();
+  QList<T*> neu = Offen<T>();
+  neu.removeIf([&](T* f) { return vorher.contains(f); });
+  return neu.size() == 1 ? neu.first() : nullptr;
 }
 
 /// Types `text` into `feld` as a user would, replacing what stood there.
