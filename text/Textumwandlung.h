@@ -26,6 +26,14 @@ double TextAlsDouble(const QString& text);
 /// outside −32768..32767 is an overflow.
 std::int16_t TextAlsInteger(const QString& text);
 
+/// The range rules of TextAlsSingle on a number already read: overflow from
+/// where the value rounds to an infinite float on.
+float SingleAusDouble(double wert);
+
+/// The rules of TextAlsInteger on a number already read: a fraction is a type
+/// mismatch, outside −32768..32767 an overflow.
+std::int16_t IntegerAusDouble(double wert);
+
 /// Metres with the pattern "#0.000": no grouping, the locale's decimal
 /// separator, three decimals, and never "-0,000".
 QString MeterText(double wert);

@@ -76,11 +76,7 @@ QLocale Zahlenlocale() {
 }
 
 float TextAlsSingle(const QString& text) {
-  const double wert = Lesen(text);
-  if (std::fabs(wert) >= FloatGrenze) {
-    throw Fehler(Fehlerart::Ueberlauf);
-  }
-  return static_cast<float>(wert);
+  return SingleAusDouble(Lesen(text));
 }
 
 double TextAlsDouble(const QString& text) {
@@ -88,7 +84,17 @@ double TextAlsDouble(const QString& text) {
 }
 
 std::int16_t TextAlsInteger(const QString& text) {
-  const double wert = Lesen(text);
+  return IntegerAusDouble(Lesen(text));
+}
+
+float SingleAusDouble(double wert) {
+  if (std::fabs(wert) >= FloatGrenze) {
+    throw Fehler(Fehlerart::Ueberlauf);
+  }
+  return static_cast<float>(wert);
+}
+
+std::int16_t IntegerAusDouble(double wert) {
   if (wert != std::trunc(wert)) {
     throw Fehler(Fehlerart::Typenkonflikt);
   }
