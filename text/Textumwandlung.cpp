@@ -117,9 +117,13 @@ QString MeterText(double wert) {
 }
 
 QString GanzzahlText(float wert) {
+  return QString::number(static_cast<int>(GanzzahlWert(wert)));
+}
+
+std::int16_t GanzzahlWert(float wert) {
   if (!(wert >= std::numeric_limits<std::int16_t>::min() &&
         wert <= std::numeric_limits<std::int16_t>::max())) {
     throw Fehler(Fehlerart::Ueberlauf);
   }
-  return QString::number(static_cast<int>(static_cast<std::int16_t>(wert)));
+  return static_cast<std::int16_t>(wert);
 }

@@ -41,3 +41,7 @@ QString MeterText(double wert);
 /// A whole-number float as an integer ("-10", "0" for −0.0); overflow outside
 /// −32768..32767.
 QString GanzzahlText(float wert);
+
+/// The Int16 that GanzzahlText writes: the value truncated toward zero;
+/// overflow outside −32768..32767.
+std::int16_t GanzzahlWert(float wert);
