@@ -27,10 +27,12 @@
 //    whole value reads back with TextAlsInteger unchanged.
 #include "Textumwandlung.h"
 #include "Voderedezazarire.h"
+#include "Zahlenstrom.h"
 
 #include <QLocale>
 #include <QString>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstddef>
@@ -275,6 +277,37 @@ void PruefeText(const QString& text) {
   }
 }
 
+// The file reader and writer of Zahlenstrom.h answer as the five conversions
+// do: the same value bit for bit, the same text, or the same error kind.
+void PruefeZahlenstrom(const std::uint8_t* daten, std::size_t groesse, const QString& text) {
+  static const Zahlenleser leser;
+  static const Zahlenschreiber schreiber;
+  const std::string_view utf8(reinterpret_cast<const char*>(daten), groesse);
+  auto gleich = [&](auto schnell, auto langsam) {
+    using T = decltype(langsam());
+    const auto a = Aufruf<T>(schnell, text);
+    const auto b = Aufruf<T>(langsam, text);
+    PRUEFE(a.ok() == b.ok() && (a.ok() || a.art == b.art), text);
+    if constexpr (std::is_arithmetic_v<T>) {
+      PRUEFE(!a.ok() || std::memcmp(&*a.wert, &*b.wert, sizeof(T)) == 0, text);
+    } else {
+      PRUEFE(!a.ok() || *a.wert == *b.wert, text);
+    }
+  };
+  gleich([&] { return leser.Single(utf8); }, [&] { return TextAlsSingle(text); });
+  gleich([&] { return leser.Double(utf8); }, [&] { return TextAlsDouble(text); });
+  gleich([&] { return leser.Integer(utf8); }, [&] { return TextAlsInteger(text); });
+  double wert = 0.0;
+  float klein = 0.0f;
+  std::memcpy(&wert, daten, std::min(groesse, sizeof wert));
+  std::memcpy(&klein, daten, std::min(groesse, sizeof klein));
+  std::string meter, ganz;
+  schreiber.Meter(wert, meter);
+  PRUEFE(QString::fromStdString(meter) == MeterText(wert), text);
+  gleich([&] { return (schreiber.Ganzzahl(klein, ganz = {}), QString::fromStdString(ganz)); },
+         [&] { return GanzzahlText(klein); });
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
@@ -294,6 +327,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   const QString text =
       QString::fromUtf8(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));
   PruefeText(text);
+  PruefeZahlenstrom(daten, groesse, text);
 
   if (groesse >= sizeof(double)) {
     double wert = 0.0;
