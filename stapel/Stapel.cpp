@@ -1,9 +1,8 @@
 #include "Stapel.h"
 
-#include "Textumwandlung.h"
+#include "Auftrag.h"
 #include "Zeile.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +11,6 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -23,93 +21,12 @@ constexpr qint64 Blockgroesse = 64 * 1024;
 /// The byte order mark some spreadsheets put before UTF-8 text.
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 constexpr int Hundert = 100;
-
-/// A wrong command line or a failed input or output: the German message.
-class Abbruch : public std::runtime_error {
-public:
-  explicit Abbruch(const QString& text) : std::runtime_error(text.toStdString()) {}
-};
-
-struct Auftrag {
-  Richtung richtung = Richtung::GeoGK;
-  QString eingabe; ///< empty: standard input
-  QString ausgabe; ///< empty: standard output
-  std::string trenner;
-  bool kopfzeile = false;
-};
+/// No point list has such lines; a file without line ends must not fill
+/// the memory.
+constexpr std::size_t LaengsteZeile = 1024 * 1024;
 
 QString Standardname(const QString& pfad, const char* strom) {
   return pfad.isEmpty() ? QString::fromUtf8(strom) : QStringLiteral("„%1“").arg(pfad);
-}
-
-Auftrag Auswerten(const QStringList& argumente) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
-      "Rechnet Punktlisten zwischen geographischen Koordinaten auf dem Bessel-Ellipsoid und "
-      "Gauss-Krüger-Koordinaten in 3°-Meridianstreifen um, Zeile für Zeile."));
-  const QCommandLineOption hilfe = parser.addHelpOption();
-  const QCommandLineOption version = parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("richtung"), QStringLiteral("geo-gk oder gk-geo"),
-                               QStringLiteral("geo-gk|gk-geo"));
-  parser.addPositionalArgument(
-      QStringLiteral("eingabe"),
-      QStringLiteral("Eingabedatei; ohne sie oder mit - die Standardeingabe."),
-      QStringLiteral("[EINGABE]"));
-  const QCommandLineOption ausgabe(
-      {QStringLiteral("o"), QStringLiteral("ausgabe")},
-      QStringLiteral("Schreibt in AUSGABE statt auf die Standardausgabe."),
-      QStringLiteral("AUSGABE"));
-  const QCommandLineOption trenner(
-      QStringLiteral("trenner"), QStringLiteral("Feldtrenner: ein Zeichen oder tab (Vorgabe: ;)."),
-      QStringLiteral("Z"), QStringLiteral(";"));
-  const QCommandLineOption kopfzeile(
-      QStringLiteral("kopfzeile"),
-      QStringLiteral("Übernimmt die erste Zeile mit den Namen der Ergebnisspalten."));
-  parser.addOptions({ausgabe, trenner, kopfzeile});
-
-  if (!parser.parse(argumente)) {
-    throw Abbruch(parser.errorText());
-  }
-  if (parser.isSet(hilfe)) {
-    parser.showHelp(AllesUmgerechnet);
-  }
-  if (parser.isSet(version)) {
-    parser.showVersion();
-  }
-  const QStringList positionen = parser.positionalArguments();
-  if (positionen.isEmpty() || positionen.size() > 2) {
-    throw Abbruch(
-        QStringLiteral("Erwartet: geo-gk oder gk-geo, dann höchstens eine Eingabedatei."));
-  }
-  Auftrag auftrag;
-  if (positionen[0] == QLatin1String("geo-gk")) {
-    auftrag.richtung = Richtung::GeoGK;
-  } else if (positionen[0] == QLatin1String("gk-geo")) {
-    auftrag.richtung = Richtung::GKGeo;
-  } else {
-    throw Abbruch(
-        QStringLiteral("Unbekannte Richtung „%1“: geo-gk oder gk-geo.").arg(positionen[0]));
-  }
-  if (positionen.size() == 2 && positionen[1] != QLatin1String("-")) {
-    auftrag.eingabe = positionen[1];
-  }
-  if (parser.value(ausgabe) != QLatin1String("-")) {
-    auftrag.ausgabe = parser.value(ausgabe);
-  }
-  QString zeichen = parser.value(trenner);
-  if (zeichen == QLatin1String("tab")) {
-    zeichen = QStringLiteral("\t");
-  }
-  if (zeichen.size() != 1 || zeichen == QLatin1String("\n") || zeichen == QLatin1String("\r")) {
-    throw Abbruch(
-        QStringLiteral("--trenner „%1“: ein Zeichen oder tab.").arg(parser.value(trenner)));
-  }
-  if (zeichen == Zahlenlocale().decimalPoint()) {
-    throw Abbruch(QStringLiteral("--trenner „%1“ ist das Dezimalzeichen der Zahlen.").arg(zeichen));
-  }
-  auftrag.trenner = zeichen.toStdString();
-  auftrag.kopfzeile = parser.isSet(kopfzeile);
-  return auftrag;
 }
 
 /// Percent of the input file read, on a terminal only, each value once.
@@ -124,11 +41,14 @@ public:
       prozent_ = prozent;
     }
   }
-  void Beenden() const {
+  /// Clears the percentage, also when the run is given up.
+  ~Fortschritt() {
     if (an_) {
       std::fputs("\r      \r", stderr);
     }
   }
+  Fortschritt(const Fortschritt&) = delete;
+  Fortschritt& operator=(const Fortschritt&) = delete;
 
 private:
   qint64 groesse_;
@@ -147,6 +67,16 @@ public:
   int Ausfuehren() {
     EingabeOeffnen();
     AusgabeOeffnen();
+    Umrechnen();
+    Schreiben();
+    Abschliessen();
+    std::fprintf(stderr, "%lld von %lld Zeilen umgerechnet\n", umgerechnet_, zeilen_);
+    return umgerechnet_ == zeilen_ ? AllesUmgerechnet : ZeilenFehlgeschlagen;
+  }
+
+private:
+  /// Reads the input block by block and converts each whole line.
+  void Umrechnen() {
     Fortschritt fortschritt(eingabe_, !auftrag_.eingabe.isEmpty());
     std::string rest; // read, but not yet a whole line
     qint64 gelesen = 0;
@@ -168,6 +98,11 @@ public:
         Zeile(std::string_view(rest).substr(anfang, ende - anfang));
       }
       rest.erase(0, anfang);
+      if (rest.size() > LaengsteZeile) {
+        throw Abbruch(QStringLiteral("Eingabe %1: eine Zeile ist länger als %2 Bytes.")
+                          .arg(eingabeName_)
+                          .arg(LaengsteZeile));
+      }
       if (puffer_.size() >= Blockgroesse) {
         Schreiben();
       }
@@ -176,14 +111,8 @@ public:
     if (!rest.empty()) {
       Zeile(rest); // the last line lacks its line end; the output's has one
     }
-    Schreiben();
-    Abschliessen();
-    fortschritt.Beenden();
-    std::fprintf(stderr, "%lld von %lld Zeilen umgerechnet\n", umgerechnet_, zeilen_);
-    return umgerechnet_ == zeilen_ ? AllesUmgerechnet : ZeilenFehlgeschlagen;
   }
 
-private:
   void EingabeOeffnen() {
     const bool offen =
         auftrag_.eingabe.isEmpty()

@@ -5,17 +5,31 @@ using Voderedezazarire::Fehlerart;
 
 namespace {
 
-constexpr std::size_t FelderGeoGK = 7;
-constexpr std::size_t FelderGKGeo = 2;
+/// The numbers of a line, in their order after a point name.
+namespace GeoGKFeld {
+enum : std::size_t {
+  LaengeGrad,
+  LaengeMin,
+  LaengeSek,
+  BreiteGrad,
+  BreiteMin,
+  BreiteSek,
+  Streifen,
+  Anzahl
+};
+} // namespace GeoGKFeld
+namespace GKGeoFeld {
+enum : std::size_t { Rechtswert, Hochwert, Anzahl };
+} // namespace GKGeoFeld
 
 /// The fields' names as the input windows call them; the first six also
 /// name the geographic results.
-constexpr const char* NamenGeoGK[FelderGeoGK] = {
+constexpr const char* NamenGeoGK[GeoGKFeld::Anzahl] = {
     "Geographische Länge – Grad",     "Geographische Länge – Minuten",
     "Geographische Länge – Sekunden", "Geographische Breite – Grad",
     "Geographische Breite – Minuten", "Geographische Breite – Sekunden",
     "Meridianstreifen - Nr."};
-constexpr const char* NamenGKGeo[FelderGKGeo] = {"Rechtswert (X) [m]", "Hochwert (Y) [m]"};
+constexpr const char* NamenGKGeo[GKGeoFeld::Anzahl] = {"Rechtswert (X) [m]", "Hochwert (Y) [m]"};
 
 /// The result columns, named like the fields of the core's record.
 constexpr const char* SpaltenGeoGK[] = {"Rechtswert", "Hochwert"};
@@ -84,7 +98,8 @@ void Zeilenumrechner::Zerlegen(std::string_view zeile) {
 }
 
 std::size_t Zeilenumrechner::Soll() const {
-  return richtung_ == Richtung::GeoGK ? FelderGeoGK : FelderGKGeo;
+  return richtung_ == Richtung::GeoGK ? std::size_t{GeoGKFeld::Anzahl}
+                                      : std::size_t{GKGeoFeld::Anzahl};
 }
 
 std::string_view Zeilenumrechner::Feld(std::size_t i) {
@@ -106,15 +121,15 @@ void Zeilenumrechner::Berechnen(void (*berechnung)(), std::size_t quelle) {
 
 void Zeilenumrechner::GeoGK(std::string& aus) {
   auto& u = Voderedezazarire::Umrechnungsdaten;
-  u.LaengeGrad = leser_.Single(Feld(0));
-  u.LaengeMin = leser_.Single(Feld(1));
-  u.LaengeSek = leser_.Single(Feld(2));
-  u.BreiteGrad = leser_.Single(Feld(3));
-  u.BreiteMin = leser_.Single(Feld(4));
-  u.BreiteSek = leser_.Single(Feld(5));
-  u.StreifenNr = leser_.Integer(Feld(6));
+  u.LaengeGrad = leser_.Single(Feld(GeoGKFeld::LaengeGrad));
+  u.LaengeMin = leser_.Single(Feld(GeoGKFeld::LaengeMin));
+  u.LaengeSek = leser_.Single(Feld(GeoGKFeld::LaengeSek));
+  u.BreiteGrad = leser_.Single(Feld(GeoGKFeld::BreiteGrad));
+  u.BreiteMin = leser_.Single(Feld(GeoGKFeld::BreiteMin));
+  u.BreiteSek = leser_.Single(Feld(GeoGKFeld::BreiteSek));
+  u.StreifenNr = leser_.Integer(Feld(GeoGKFeld::Streifen));
   // Both integer products take the strip: an overflow there is the strip's.
-  Berechnen(Voderedezazarire::BerechneGeoGK, 6);
+  Berechnen(Voderedezazarire::BerechneGeoGK, GeoGKFeld::Streifen);
   aus += trenner_;
   schreiber_.Meter(u.Rechtswert, aus);
   aus += trenner_;
@@ -123,10 +138,10 @@ void Zeilenumrechner::GeoGK(std::string& aus) {
 
 void Zeilenumrechner::GKGeo(std::string& aus) {
   auto& u = Voderedezazarire::Umrechnungsdaten;
-  u.Rechtswert = leser_.Double(Feld(0));
-  u.Hochwert = leser_.Double(Feld(1));
+  u.Rechtswert = leser_.Double(Feld(GKGeoFeld::Rechtswert));
+  u.Hochwert = leser_.Double(Feld(GKGeoFeld::Hochwert));
   // The strip is the easting's millions: an overflow there is the easting's.
-  Berechnen(Voderedezazarire::BerechneGKGeo, 0);
+  Berechnen(Voderedezazarire::BerechneGKGeo, GKGeoFeld::Rechtswert);
   // The result window's order: longitude, then latitude.
   const float werte[] = {u.LaengeGrad, u.LaengeMin, u.LaengeSek,
                          u.BreiteGrad, u.BreiteMin, u.BreiteSek};
