@@ -64,11 +64,9 @@ private slots:
       QCOMPARE(Ausgang([&] { return lies.Double(t); }), Ausgang([&] { return TextAlsDouble(q); }));
       QCOMPARE(Ausgang([&] { return lies.Integer(t); }),
                Ausgang([&] { return TextAlsInteger(q); }));
-      std::string a;
-      const auto meter = [&] { return schreib.Meter(TextAlsDouble(q), a), QString(a.data()); };
-      const auto ganz = [&] {
-        return schreib.Ganzzahl(TextAlsSingle(q), a = {}), QString(a.data());
-      };
+      std::string m, g;
+      const auto meter = [&] { return schreib.Meter(TextAlsDouble(q), m), QString(m.data()); };
+      const auto ganz = [&] { return schreib.Ganzzahl(TextAlsSingle(q), g), QString(g.data()); };
       QCOMPARE(Ausgang(meter), Ausgang([&] { return MeterText(TextAlsDouble(q)); }));
       QCOMPARE(Ausgang(ganz), Ausgang([&] { return GanzzahlText(TextAlsSingle(q)); }));
     }
