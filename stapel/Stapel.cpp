@@ -20,7 +20,7 @@ namespace {
 constexpr qint64 Blockgroesse = 64 * 1024;
 /// The byte order mark some spreadsheets put before UTF-8 text.
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
-constexpr int Hundert = 100;
+constexpr int Hundert = 100; ///< percent
 /// No point list has such lines; a file without line ends must not fill
 /// the memory.
 constexpr std::size_t LaengsteZeile = 1024 * 1024;

@@ -28,8 +28,9 @@ public:
   [[nodiscard]] std::string Spaltennamen() const;
 
 private:
+  /// A point name and the seven numbers of geo-gk; more are only counted.
   static constexpr std::size_t MaxFelder = 8;
-  static constexpr int Keines = -1;
+  static constexpr int Keines = -1; ///< no field or result to blame
 
   void Zerlegen(std::string_view zeile);
   [[nodiscard]] std::size_t Soll() const;
