@@ -18,6 +18,22 @@ else()
   message(WARNING "Target vazorodavazivovovar missing: the program is not installed")
 endif()
 
+# The console program and its manual page, compressed as Debian keeps them.
+if(TARGET vazorodavazivovovar-stapel)
+  install(TARGETS vazorodavazivovovar-stapel
+          RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  set(VAZ_MANSEITE "${CMAKE_BINARY_DIR}/vazorodavazivovovar-stapel.1.gz")
+  add_custom_command(OUTPUT "${VAZ_MANSEITE}"
+                     COMMAND sh -c "gzip -9 -n -c \"$0\" > \"$1\""
+                             "${VAZ_DIST_DIR}/vazorodavazivovovar-stapel.1" "${VAZ_MANSEITE}"
+                     DEPENDS "${VAZ_DIST_DIR}/vazorodavazivovovar-stapel.1"
+                     VERBATIM)
+  add_custom_target(vaz_manseite ALL DEPENDS "${VAZ_MANSEITE}")
+  install(FILES "${VAZ_MANSEITE}" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+  message(WARNING "Target vazorodavazivovovar-stapel missing: the console program is not installed")
+endif()
+
 install(FILES "${VAZ_DIST_DIR}/${VAZ_APP_ID}.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES "${VAZ_DIST_DIR}/${VAZ_APP_ID}.svg"
@@ -75,11 +91,16 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Vazorodavazivovovar is a small desktop tool for surveyors. It converts one
 point at a time between geographic coordinates on the Bessel ellipsoid
 (degrees, minutes, seconds) and Gauss-Krüger grid coordinates (easting,
-northing) in 3° meridian strips, in both directions.
+northing) in 3° meridian strips, in both directions. The console program
+vazorodavazivovovar-stapel converts whole point lists (files of
+semicolon-separated values) with the same computation and number rules.
 
 Vazorodavazivovovar ist ein kleines Werkzeug für die Vermessung. Es rechnet
 einen Punkt nach dem anderen zwischen geographischen Koordinaten auf dem
 Bessel-Ellipsoid (Grad, Minuten, Sekunden) und Gauss-Krüger-Koordinaten
-(Rechtswert, Hochwert) in 3°-Meridianstreifen um, in beide Richtungen.")
+(Rechtswert, Hochwert) in 3°-Meridianstreifen um, in beide Richtungen. Das
+Konsolenprogramm vazorodavazivovovar-stapel rechnet ganze Punktlisten
+(Dateien mit durch Semikolon getrennten Werten) mit derselben Rechnung und
+denselben Zahlenregeln um.")
 
 include(CPack)

@@ -64,11 +64,7 @@ QLocale Zahlenlocale() {
 }
 
 float TextAlsSingle(const QString& text) {
-  const double wert = Lesen(text);
-  if (std::fabs(wert) >= FloatGrenze) {
-    throw Fehler(Fehlerart::Ueberlauf);
-  }
-  return static_cast<float>(wert);
+  return SingleAusDouble(Lesen(text));
 }
 
 double TextAlsDouble(const QString& text) {
@@ -76,7 +72,17 @@ double TextAlsDouble(const QString& text) {
 }
 
 std::int16_t TextAlsInteger(const QString& text) {
-  const double wert = Lesen(text);
+  return IntegerAusDouble(Lesen(text));
+}
+
+float SingleAusDouble(double wert) {
+  if (std::fabs(wert) >= FloatGrenze) {
+    throw Fehler(Fehlerart::Ueberlauf);
+  }
+  return static_cast<float>(wert);
+}
+
+std::int16_t IntegerAusDouble(double wert) {
   if (wert != std::trunc(wert)) {
     throw Fehler(Fehlerart::Typenkonflikt);
   }
@@ -99,9 +105,13 @@ QString MeterText(double wert) {
 }
 
 QString GanzzahlText(float wert) {
+  return QString::number(static_cast<int>(GanzzahlWert(wert)));
+}
+
+std::int16_t GanzzahlWert(float wert) {
   if (!(wert >= std::numeric_limits<std::int16_t>::min() &&
         wert <= std::numeric_limits<std::int16_t>::max())) {
     throw Fehler(Fehlerart::Ueberlauf);
   }
-  return QString::number(static_cast<int>(static_cast<std::int16_t>(wert)));
+  return static_cast<std::int16_t>(wert);
 }

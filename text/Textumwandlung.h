@@ -31,6 +31,14 @@ double TextAlsDouble(const QString& text);
 /// outside −32768..32767 is an overflow.
 std::int16_t TextAlsInteger(const QString& text);
 
+/// The range rules of TextAlsSingle on a number already read: overflow from
+/// where the value rounds to an infinite float on.
+float SingleAusDouble(double wert);
+
+/// The rules of TextAlsInteger on a number already read: a fraction is a type
+/// mismatch, outside −32768..32767 an overflow.
+std::int16_t IntegerAusDouble(double wert);
+
 /// Metres with the pattern "#0.000": no grouping, the locale's decimal
 /// separator, three decimals, and never "-0,000".
 QString MeterText(double wert);
@@ -38,3 +46,7 @@ QString MeterText(double wert);
 /// A whole-number float as an integer ("-10", "0" for −0.0); overflow outside
 /// −32768..32767.
 QString GanzzahlText(float wert);
+
+/// The Int16 that GanzzahlText writes: the value truncated toward zero;
+/// overflow outside −32768..32767.
+std::int16_t GanzzahlWert(float wert);

@@ -1,0 +1,40 @@
+// Numbers between UTF-8 text and values, for files of many numbers. Plain
+// decimals are read and results written without a QString or a QLocale call;
+// every other text or value goes through Textumwandlung.h. Both ways accept
+// and reject exactly the same texts and give the same values, texts and
+// error kinds. Zahlenlocale() is taken once, when an object is made.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+/// Reads as TextAlsSingle, TextAlsDouble and TextAlsInteger do.
+class Zahlenleser {
+public:
+  Zahlenleser();
+
+  [[nodiscard]] float Single(std::string_view utf8) const;
+  [[nodiscard]] double Double(std::string_view utf8) const;
+  [[nodiscard]] std::int16_t Integer(std::string_view utf8) const;
+
+private:
+  /// Reads `[+|-] digits [separator digits]` into `wert`; false for any
+  /// other text, which QLocale then reads.
+  bool Schnell(std::string_view utf8, double& wert) const;
+
+  char dezimalzeichen_; ///< '\0': every text goes through QLocale
+};
+
+/// Appends what MeterText and GanzzahlText give, as UTF-8.
+class Zahlenschreiber {
+public:
+  Zahlenschreiber();
+
+  void Meter(double wert, std::string& aus) const;
+  /// Throws Fehler(Ueberlauf) as GanzzahlText does; `aus` is then unchanged.
+  void Ganzzahl(float wert, std::string& aus) const;
+
+private:
+  char dezimalzeichen_; ///< '\0': every value goes through QLocale
+};
