@@ -1,9 +1,5 @@
-// The console program as a user runs it, and its number reader and writer
-// against the windows' text conversions.
-#include "Textumwandlung.h"
-#include "Voderedezazarire.h"
-#include "Zahlenstrom.h"
-
+// The console program as a user runs it. Its number reader and writer are
+// checked with the text conversions (tst_textumwandlung).
 #include <QtTest>
 
 #include <random>
@@ -26,15 +22,6 @@ void Starten(QProcess& prozess, const QStringList& argumente, const QByteArray& 
   QVERIFY(prozess.waitForFinished(-1) && prozess.exitStatus() == QProcess::NormalExit);
 }
 
-/// The value (shortest exact text, "-0" kept) or the error kind.
-template <typename F> QString Ausgang(F&& umwandlung) {
-  try {
-    return QVariant::fromValue(umwandlung()).toString();
-  } catch (const Voderedezazarire::Fehler& fehler) {
-    return Voderedezazarire::Fehlername(fehler.art());
-  }
-}
-
 } // namespace
 
 class TestStapel : public QObject {
@@ -42,34 +29,6 @@ class TestStapel : public QObject {
 
 private slots:
   void initTestCase() { qputenv("LC_ALL", "C"); } // the program's: no locale, German rules
-  void zahlen_data() {
-    QTest::addColumn<QByteArray>("text");
-    const QByteArray texte("52,5|-0|+3|007|3,5|-32768|32768|1.5|1,|,5||-| 7|1e3|1,5e-400|1e39|nan|"
-                           "0,0625|3500000,1875|-0,0004|-10,7|1\xe2\x88\x92|1234567890123456789012"
-                           "3456789012|123456789012345678901234567890123");
-    for (const QByteArray& text : texte.split('|'))
-      QTest::addRow("'%s'", text.constData()) << text;
-  }
-  void zahlen() { // read, and where a number written back, as the windows do it
-    QFETCH(QByteArray, text);
-    const QString q = QString::fromUtf8(text);
-    const std::string_view t(text.constData(), static_cast<std::size_t>(text.size()));
-    for (const auto sprache : {QLocale::German, QLocale::English}) {
-      QLocale::setDefault(QLocale(sprache));
-      const Zahlenleser lies;
-      const Zahlenschreiber schreib;
-      QCOMPARE(Ausgang([&] { return lies.Single(t); }), Ausgang([&] { return TextAlsSingle(q); }));
-      QCOMPARE(Ausgang([&] { return lies.Double(t); }), Ausgang([&] { return TextAlsDouble(q); }));
-      QCOMPARE(Ausgang([&] { return lies.Integer(t); }),
-               Ausgang([&] { return TextAlsInteger(q); }));
-      std::string m, g;
-      const auto meter = [&] { return schreib.Meter(TextAlsDouble(q), m), QString(m.data()); };
-      const auto ganz = [&] { return schreib.Ganzzahl(TextAlsSingle(q), g), QString(g.data()); };
-      QCOMPARE(Ausgang(meter), Ausgang([&] { return MeterText(TextAlsDouble(q)); }));
-      QCOMPARE(Ausgang(ganz), Ausgang([&] { return GanzzahlText(TextAlsSingle(q)); }));
-    }
-  }
-
   // Named points there and back. Half seconds come back as the whole second
   // below them: the shown values are truncated, the series are far finer.
   void rundreise() {

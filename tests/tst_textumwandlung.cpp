@@ -1,18 +1,23 @@
 // The five text conversions on the cases of zahlen.gie: what they accept,
-// what they reject and with which error kind; then without a configured
-// locale and in English.
+// what they reject and with which error kind, and that the console
+// program's file reader and writer answer the same; then without a
+// configured locale and in English.
 #include "Pruefung.h"
 #include "Textumwandlung.h"
+#include "Zahlenstrom.h"
 
 #include <QRegularExpression>
 
 namespace {
 
-/// The value read, with 17 significant digits, or the error kind.
+/// The value read, with 17 significant digits ("-0" for minus zero), or the
+/// error kind.
 template <typename F> QString Ergebnis(F&& umwandlung) {
   QString wert;
-  const QString ausgang =
-      Test::Ausgang([&] { wert = QString::number(double(umwandlung()), 'g', 17); });
+  const QString ausgang = Test::Ausgang([&] {
+    const double zahl = double(umwandlung());
+    wert = zahl == 0 && std::signbit(zahl) ? QStringLiteral("-0") : QString::number(zahl, 'g', 17);
+  });
   return ausgang == QLatin1String("ok") ? wert : ausgang;
 }
 
@@ -48,23 +53,36 @@ private slots:
   void lesen() {
     QFETCH(QStringList, zeile);
     const QString text = Text(zeile[0]);
+    const QByteArray utf8 = text.toUtf8();
+    const std::string_view datei(utf8.constData(), std::size_t(utf8.size()));
+    const Zahlenleser leser;
     QCOMPARE(Ergebnis([&] { return TextAlsSingle(text); }), zeile[1]);
+    QCOMPARE(Ergebnis([&] { return leser.Single(datei); }), zeile[1]);
     QCOMPARE(Ergebnis([&] { return TextAlsDouble(text); }), zeile[2]);
+    QCOMPARE(Ergebnis([&] { return leser.Double(datei); }), zeile[2]);
     QCOMPARE(Ergebnis([&] { return TextAlsInteger(text); }), zeile[3]);
+    QCOMPARE(Ergebnis([&] { return leser.Integer(datei); }), zeile[3]);
   }
 
   void meterText_data() { Zeilen(QStringLiteral("meter")); }
   void meterText() {
     QFETCH(QStringList, zeile);
+    std::string datei;
+    Zahlenschreiber().Meter(zeile[0].toDouble(), datei);
     QCOMPARE(MeterText(zeile[0].toDouble()), zeile[1]);
+    QCOMPARE(QString::fromStdString(datei), zeile[1]);
   }
 
   void ganzzahlText_data() { Zeilen(QStringLiteral("ganzzahl")); }
   void ganzzahlText() {
     QFETCH(QStringList, zeile);
     QString text;
+    std::string datei;
     const QString ausgang = Test::Ausgang([&] { text = GanzzahlText(zeile[0].toFloat()); });
     QCOMPARE(ausgang == QLatin1String("ok") ? text : ausgang, zeile[1]);
+    const QString ausgang2 =
+        Test::Ausgang([&] { Zahlenschreiber().Ganzzahl(zeile[0].toFloat(), datei); });
+    QCOMPARE(ausgang2 == QLatin1String("ok") ? QString::fromStdString(datei) : ausgang2, zeile[1]);
   }
 
   void ohneLocaleDeutsch() {
@@ -78,6 +96,9 @@ private slots:
     // The user's locale decides; grouping is rejected there too.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QCOMPARE(TextAlsDouble(QStringLiteral("52.5")), 52.5);
+    QCOMPARE(Zahlenleser().Double("52.5"), 52.5);
+    QCOMPARE(Ergebnis([] { return Zahlenleser().Double("52,5"); }),
+             QStringLiteral("Typen unverträglich"));
     QCOMPARE(Ergebnis([] { return TextAlsDouble(QStringLiteral("1,234.5")); }),
              QStringLiteral("Typen unverträglich"));
     QCOMPARE(MeterText(1234567.5), QStringLiteral("1234567.500"));
