@@ -13,43 +13,23 @@ namespace Test {
 
 struct Meldung {
   QWidget* fenster;
-  QString titel;
-  QString text;
+  QString titel, text;
 };
-
 /// Messages the program reported, newest last.
-inline QList<Meldung>& Meldungen() {
-  static QList<Meldung> liste;
-  return liste;
-}
+inline QList<Meldung> Meldungen;
 
 /// German locale, recording reporter.
 inline void FensterTestsVorbereiten() {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   QApplication::setApplicationName(QStringLiteral("Vazorodavazivovovar"));
-  MelderSetzen([](QWidget* fenster, const QString& titel, const QString& text) {
-    Meldungen().append({fenster, titel, text});
+  MelderSetzen([](QWidget* w, const QString& titel, const QString& text) {
+    Meldungen.append({w, titel, text});
   });
 }
 
-/// Runs pending deletions of closed windows.
-inline void Aufraeumen() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-/// Closes every window, empties the state and the recorded messages.
-inline void AllesSchliessen() {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    w->close();
-  }
-  Aufraeumen();
-  Umrechnungsdaten = Voderedezazarire::Umrechnungsdatensatz{};
-  Meldungen().clear();
-}
-
-/// Open (not yet destroyed, visible) windows of class T.
+/// Open windows of class T, after the pending deletions of closed ones.
 template <typename T> QList<T*> Offen() {
-  Aufraeumen();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QList<T*> liste;
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (auto* f = qobject_cast<T*>(w); f && f->isVisible()) {
@@ -57,6 +37,14 @@ template <typename T> QList<T*> Offen() {
     }
   }
   return liste;
+}
+
+/// Closes every window, empties the state and the recorded messages.
+inline void AllesSchliessen() {
+  QApplication::closeAllWindows();
+  Offen<QWidget>();
+  Umrechnungsdaten = Voderedezazarire::Umrechnungsdatensatz{};
+  Meldungen.clear();
 }
 
 /// The one window of class T that `aktion` opened, or nullptr when it did
@@ -69,18 +57,14 @@ template <typename T, typename F> T* Oeffnet(F&& aktion) {
   return neu.size() == 1 ? neu.first() : nullptr;
 }
 
-/// Types `text` into `feld` as a user would, replacing what stood there.
-/// QTest only knows ASCII keys; other characters ("−", "½") arrive as key
-/// events carrying their text, as an input method delivers them.
+/// Types `text` into `feld` as a user would, replacing what stood there;
+/// each character arrives as a key event carrying it, as an input method
+/// delivers "−" or "½" too.
 inline void Tippen(QLineEdit* feld, const QString& text) {
   feld->selectAll();
   QTest::keyClick(feld, Qt::Key_Delete);
   for (const QChar zeichen : text) {
-    if (zeichen.unicode() < 128) {
-      QTest::keyClick(feld, char(zeichen.unicode()));
-    } else {
-      QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, QString(zeichen), Qt::NoModifier);
-    }
+    QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, QString(zeichen), Qt::NoModifier);
   }
 }
 

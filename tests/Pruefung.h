@@ -26,6 +26,20 @@ namespace Test {
 
 using Voderedezazarire::Umrechnungsdaten;
 
+/// Seed and count of the randomised tests: VAZ_ZUFALL_SEED (default
+/// 20261206) and VAZ_ZUFALL_ANZAHL (default 150), printed on first use.
+inline quint32 Saat() {
+  static const quint32 saat = qEnvironmentVariableIsSet("VAZ_ZUFALL_SEED")
+                                  ? qEnvironmentVariable("VAZ_ZUFALL_SEED").toUInt()
+                                  : 20261206u;
+  static const bool gesagt = (qInfo("VAZ_ZUFALL_SEED=%u", saat), true);
+  return gesagt ? saat : 0;
+}
+inline int Anzahl() {
+  const int anzahl = qEnvironmentVariableIntValue("VAZ_ZUFALL_ANZAHL");
+  return anzahl > 0 ? anzahl : 150;
+}
+
 /// No conversion produces this value by chance: a field holding it was not
 /// written.
 inline constexpr double Alt = 4711.0;

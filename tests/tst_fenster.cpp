@@ -1,19 +1,27 @@
 // The five windows driven as a user drives them: every reference case typed
 // into its input window (those that convert with Enter in each box in
-// turn), Enter on buttons, Tab, several windows at once, over-long pastes,
-// and many windows opened and closed.
+// turn), Tab and Enter on buttons, several windows at once, an over-long
+// paste, many windows opened and closed, random texts, and the look of all
+// five (CTest runs `darstellung` again at device pixel ratio 2).
+// Random texts: seed VAZ_ZUFALL_SEED, presses VAZ_ZUFALL_ANZAHL (Pruefung.h);
+// a long run needs no care for QtTest's function timeout: main() lifts it.
 #include "Fensterdaten.h"
 #include "Fensterhilfe.h"
+#include "Formular.h"
 #include "frmErgGKGeo.h"
 #include "frmErgGeoGK.h"
 #include "frmGKGeo.h"
 #include "frmGeoGK.h"
 #include "frmHaupt.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
+#include <QFontInfo>
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -24,13 +32,25 @@ namespace {
 const QStringList MitteGeo = {"9", "0", "0", "50", "0", "0", "3"};
 const QStringList MitteGK = {"3500000", "5540279,542788"};
 
-/// The values a result window shows, read back as numbers.
-QList<double> Anzeige(frmErgGeoGK* f) {
-  return {Zahl(f->Label3->text()), Zahl(f->Label4->text())};
+/// The values a result window shows: the texts of its selectable labels.
+QStringList Werte(const QWidget* f) {
+  QStringList werte;
+  for (const QLabel* label : f->findChildren<QLabel*>()) {
+    if (label->textInteractionFlags() & Qt::TextSelectableByMouse) {
+      werte << label->text();
+    }
+  }
+  return werte;
 }
-QList<double> Anzeige(frmErgGKGeo* f) {
-  return {Zahl(f->Label9->text()),  Zahl(f->Label10->text()), Zahl(f->Label11->text()),
-          Zahl(f->Label12->text()), Zahl(f->Label13->text()), Zahl(f->Label14->text())};
+
+/// The button of `f` captioned `text`.
+QPushButton* Knopf(const QWidget* f, const QString& text) {
+  for (QPushButton* knopf : f->findChildren<QPushButton*>()) {
+    if (knopf->text() == text) {
+      return knopf;
+    }
+  }
+  return nullptr;
 }
 
 /// A new input window, opened through `oeffnen`, with `werte` typed in.
@@ -66,20 +86,18 @@ void Durchspielen(QPushButton* oeffnen, const Fall& fall, const QStringList& ein
   if (!fall.fehlschlag) {
     QVERIFY(ergebnis);
     QCOMPARE(slot.data(), ergebnis);
-    QVERIFY(Meldungen().isEmpty());
-    const QList<double> ist = Anzeige(ergebnis);
-    for (qsizetype i = 0; i < ist.size() && fall.werte.size() == 3; ++i) {
-      VAZ_NAHE(ist[i], fall.werte[i], fall.werte[2] + 0.0005); // three decimals shown
-    }
-    if (fall.werte.size() == 6) {
-      QCOMPARE(ist, fall.werte);
+    QVERIFY(Meldungen.isEmpty());
+    const QStringList ist = Werte(ergebnis);
+    const bool meter = fall.werte.size() == 3; // three decimals shown, or whole numbers
+    for (qsizetype i = 0; i < fall.werte.size() - meter; ++i) {
+      VAZ_NAHE(Zahl(ist[i]), fall.werte[i], meter ? fall.werte[2] + 0.0005 : 0.0);
     }
     return;
   }
   QVERIFY(!ergebnis);
   QVERIFY(slot.isNull());
-  QCOMPARE(Meldungen().size(), 1);
-  const Meldung& m = Meldungen().first();
+  QCOMPARE(Meldungen.size(), 1);
+  const Meldung& m = Meldungen.first();
   QCOMPARE(m.fenster, fenster);
   QCOMPARE(m.titel, QStringLiteral("Vazorodavazivovovar"));
   QCOMPARE(m.text.section(QLatin1Char('\n'), 0, 0), fall.erwartung);
@@ -98,6 +116,23 @@ void Durchspielen(QPushButton* oeffnen, const Fall& fall, const QStringList& ein
   soll += fall.geschrieben;
   soll.sort();
   QCOMPARE(Geschrieben(), soll);
+}
+
+/// Mostly a number in [von, bis] in one of the usual forms, sometimes a text
+/// a user might type or paste.
+QString Zufallstext(QRandomGenerator& z, double von, double bis) {
+  static const QStringList seltsam = {"",      " ",    "nan",   "-inf", "1.234,5", "1,2,3",
+                                      "1e",    "½",    "−5",    "1e39", "1e-50",   "1e400",
+                                      "32768", "2148", "10923", "Nord", "٣"};
+  switch (z.bounded(6)) {
+  case 0:
+    return seltsam[z.bounded(int(seltsam.size()))];
+  case 1:
+    return QStringLiteral("%1e%2").arg(z.bounded(10)).arg(z.bounded(-330, 330));
+  default:
+    return QLocale().toString(von + (bis - von) * z.generateDouble(), z.bounded(2) ? 'f' : 'e',
+                              int(z.bounded(7)));
+  }
 }
 
 } // namespace
@@ -127,7 +162,23 @@ private slots:
     Durchspielen<frmGKGeo>(haupt->Command1, fall, GKEingaben, Fensterdaten.FensterErgGKGeo);
   }
 
-  void eingabetasteAufKnoepfen() {
+  void tastatur() {
+    // Tab walks the boxes in reading order, then the buttons.
+    const std::pair<QPushButton*, QStringList> folgen[] = {
+        {haupt->Command2,
+         {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Command1", "Command2",
+          "Text1"}},
+        {haupt->Command1, {"Command1", "Command2", "Text1", "Text2", "Command1"}}};
+    for (const auto& [oeffnen, folge] : folgen) {
+      auto* f = Oeffnet<Formular>([&] { Klicken(oeffnen); });
+      QApplication::setActiveWindow(f);
+      QVERIFY(QTest::qWaitForWindowActive(f));
+      for (const QString& name : folge) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      }
+    }
+    // Return on a focused button presses it, and so does Enter on the keypad.
     auto* f = Ausgefuellt<frmGeoGK>(haupt->Command2, MitteGeo);
     f->Command1->setFocus();
     auto* ergebnis = Oeffnet<frmErgGeoGK>([&] { QTest::keyClick(f->Command1, Qt::Key_Return); });
@@ -135,28 +186,6 @@ private slots:
     ergebnis->Command1->setFocus();
     QTest::keyClick(ergebnis->Command1, Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(Offen<frmErgGeoGK>().isEmpty());
-  }
-
-  void tabulator_data() {
-    QTest::addColumn<bool>("geo");
-    QTest::addColumn<QStringList>("reihenfolge"); // starting with the initial focus
-    QTest::newRow("frmGeoGK") << true
-                              << QStringList{"Text1", "Text2", "Text3",    "Text4",    "Text5",
-                                             "Text6", "Text7", "Command1", "Command2", "Text1"};
-    QTest::newRow("frmGKGeo") << false
-                              << QStringList{"Command1", "Command2", "Text1", "Text2", "Command1"};
-  }
-  void tabulator() {
-    QFETCH(bool, geo);
-    QFETCH(QStringList, reihenfolge);
-    QWidget* f = geo ? static_cast<QWidget*>(Ausgefuellt<frmGeoGK>(haupt->Command2, {}))
-                     : Ausgefuellt<frmGKGeo>(haupt->Command1, {});
-    QApplication::setActiveWindow(f);
-    QVERIFY(QTest::qWaitForWindowActive(f));
-    for (const QString& name : reihenfolge) {
-      QCOMPARE(QApplication::focusWidget()->objectName(), name);
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
   }
 
   void fensterBleibenUnabhaengig() {
@@ -188,10 +217,13 @@ private slots:
     Tippen(f->Text1, QStringLiteral("3600000"));
     Tippen(f->Text2, QStringLiteral("10000000"));
     QVERIFY(!Oeffnet<frmErgGKGeo>([&] { Klicken(f->Command1); }));
-    QCOMPARE(Meldungen().size(), 1);
+    QCOMPARE(Meldungen.size(), 1);
     QCOMPARE(Offen<frmErgGKGeo>(), QList<frmErgGKGeo*>{erstes});
-    QCOMPARE(Anzeige(erstes), (QList<double>{9, 0, 0, 50, 0, 0}));
+    QCOMPARE(Werte(erstes), (QStringList{"9", "0", "0", "50", "0", "0"}));
     QVERIFY(Fensterdaten.FensterErgGKGeo.isNull());
+    // The values can be selected to copy them.
+    QTest::mouseDClick(erstes->Label9, Qt::LeftButton, {}, QPoint(4, 8));
+    QCOMPARE(erstes->Label9->selectedText(), QStringLiteral("9"));
   }
 
   void ueberlangesEinfuegenWirdAbgelehnt() {
@@ -203,51 +235,109 @@ private slots:
     QTest::keyClick(f->Text2, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(f->Text2->text(), text);
     QVERIFY(!Oeffnet<frmErgGKGeo>([&] { Klicken(f->Command1); }));
-    QCOMPARE(Meldungen().size(), 1);
-    QVERIFY2(Meldungen().first().text.contains(QStringLiteral("länger als 32767 Zeichen")),
-             qPrintable(Meldungen().first().text));
-  }
-
-  void werteKopierbar() {
-    auto* f = Ausgefuellt<frmGKGeo>(haupt->Command1, {"4595060,254295", "5819301,806683"});
-    auto* ergebnis = Oeffnet<frmErgGKGeo>([&] { Klicken(f->Command1); });
-    QVERIFY(ergebnis);
-    QTest::mouseDClick(ergebnis->Label11, Qt::LeftButton, {}, QPoint(4, 8));
-    QCOMPARE(ergebnis->Label11->selectedText(), QStringLiteral("59"));
+    QCOMPARE(Meldungen.size(), 1);
+    QVERIFY2(Meldungen.first().text.contains(QStringLiteral("länger als 32767 Zeichen")),
+             qPrintable(Meldungen.first().text));
   }
 
   void vieleFensterSchliessenSauber() {
     // 4 × 40 windows closed through "Schließen" in a shuffled order (seed
     // fixed): each is destroyed and no slot keeps it.
-    QList<std::pair<QPointer<QWidget>, QPushButton*>> fenster;
-    auto merken = [&](auto* f, QPushButton* schliessen) { fenster.append({f, schliessen}); };
     for (int i = 0; i < 40; ++i) {
-      auto* geo = Ausgefuellt<frmGeoGK>(haupt->Command2, {});
-      for (QLineEdit* feld : geo->Eingabefelder()) {
-        feld->setText(QString::number(feld == geo->Text7 ? 2 + i % 4 : 6 + i % 9));
-      }
-      auto* gk = Ausgefuellt<frmGKGeo>(haupt->Command1, {});
-      gk->Text1->setText(QStringLiteral("3500000"));
-      gk->Text2->setText(QString::number(5400000 + 1000 * i));
-      merken(geo, geo->Command2);
-      merken(gk, gk->Command2);
-      Klicken(geo->Command1);
-      merken(Fensterdaten.FensterErgGeoGK.data(), Fensterdaten.FensterErgGeoGK->Command1);
-      Klicken(gk->Command1);
-      merken(Fensterdaten.FensterErgGKGeo.data(), Fensterdaten.FensterErgGKGeo->Command1);
+      Klicken(Ausgefuellt<frmGeoGK>(haupt->Command2, MitteGeo)->Command1);
+      Klicken(Ausgefuellt<frmGKGeo>(haupt->Command1, MitteGK)->Command1);
     }
-    QCOMPARE(QApplication::topLevelWidgets().size(), fenster.size() + 1);
+    QList<QPointer<QWidget>> fenster;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      fenster << w;
+    }
+    fenster.removeOne(haupt);
+    QCOMPARE(fenster.size(), 160);
     std::shuffle(fenster.begin(), fenster.end(), QRandomGenerator(20261206));
-    for (const auto& [w, schliessen] : fenster) {
-      Klicken(schliessen);
-      Aufraeumen();
+    for (const QPointer<QWidget>& w : fenster) {
+      Klicken(Knopf(w, QStringLiteral("Schließen")));
+      Offen<QWidget>(); // runs the pending deletions
       QVERIFY(w.isNull());
     }
     QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{haupt});
     QVERIFY(Fensterdaten.FensterGeoGK.isNull() && Fensterdaten.FensterGKGeo.isNull());
     QVERIFY(Fensterdaten.FensterErgGeoGK.isNull() && Fensterdaten.FensterErgGKGeo.isNull());
   }
+
+  void zufall() {
+    // After each press exactly one result window or exactly one message; a
+    // result shows well-formed numbers.
+    QRandomGenerator z(Saat());
+    auto* geo = Ausgefuellt<frmGeoGK>(haupt->Command2, {});
+    auto* gk = Ausgefuellt<frmGKGeo>(haupt->Command1, {});
+    const double von[] = {5, 0, 0, 47, 0, 0, 2, 2e6, -1e7},
+                 bis[] = {16, 59, 60, 55, 59, 60, 5, 6e6, 1e7};
+    const QRegularExpression zahl(
+        QStringLiteral("^(?!-0,000$)(-?[1-9][0-9]*|0|-?[0-9]+,[0-9]{3})$"));
+    int werte = 0;
+    for (int lauf = 0; lauf < Anzahl(); ++lauf) {
+      for (int i = 0; i < 9; ++i) {
+        Tippen(i < 7 ? geo->Eingabefelder()[std::size_t(i)]
+                     : gk->Eingabefelder()[std::size_t(i - 7)],
+               Zufallstext(z, von[i], bis[i]));
+      }
+      for (QPushButton* berechnen : {geo->Command1, gk->Command1}) {
+        const qsizetype meldungen = Meldungen.size();
+        auto* ergebnis = Oeffnet<Formular>([&] { Klicken(berechnen); });
+        QVERIFY2((ergebnis != nullptr) + Meldungen.size() - meldungen == 1,
+                 qPrintable(QString::number(lauf)));
+        for (const QString& wert : ergebnis ? Werte(ergebnis) : QStringList{}) {
+          QVERIFY2(zahl.match(wert).hasMatch(), qPrintable(wert));
+          ++werte;
+        }
+        if (ergebnis) {
+          ergebnis->close();
+        }
+      }
+    }
+    // Both outcomes must be exercised, or the test proves little.
+    QVERIFY(werte > Anzahl() && Meldungen.size() > Anzahl() / 10);
+  }
+
+  void darstellung() {
+    // The captions use the Arial twin the program installs and fit their
+    // controls; the grab is sharp (rendered at the device ratio); the green
+    // frame lines lie where they belong.
+    auto* geo = Ausgefuellt<frmGeoGK>(haupt->Command2, {"13", "24", "0", "52", "30", "0", "4"});
+    auto* gk = Ausgefuellt<frmGKGeo>(haupt->Command1, {"50611791,957618", "-3749465,447298"});
+    Klicken(geo->Command1);
+    Klicken(gk->Command1);
+    QCOMPARE(QFontInfo(geo->Text1->font()).family(), QStringLiteral("Liberation Sans"));
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      for (QLabel* label : w->findChildren<QLabel*>()) {
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(w->objectName() + QLatin1Char(' ') + label->objectName()));
+      }
+      for (QAbstractButton* knopf : w->findChildren<QAbstractButton*>()) {
+        QVERIFY2(knopf->sizeHint().width() <= knopf->width(), qPrintable(knopf->text()));
+      }
+      const QImage bild = w->grab().toImage();
+      const qreal faktor = w->devicePixelRatioF();
+      QCOMPARE(bild.size(), w->size() * faktor);
+      for (QWidget* linie :
+           w->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^Line")))) {
+        // Green in the middle, background one logical pixel beside it.
+        const QPoint mitte = linie->geometry().center() * faktor;
+        const QPoint quer = linie->width() > linie->height() ? QPoint(0, 2) : QPoint(2, 0);
+        QCOMPARE(bild.pixelColor(mitte), QColor(0, 192, 0));
+        QVERIFY(bild.pixelColor(mitte + quer * faktor) != QColor(0, 192, 0));
+      }
+    }
+    QCOMPARE(QApplication::topLevelWidgets().size(), 5);
+  }
 };
 
-QTEST_MAIN(TestFenster)
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
+    qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
+  }
+  QApplication app(argc, argv);
+  TestFenster test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "tst_fenster.moc"

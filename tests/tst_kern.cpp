@@ -1,6 +1,9 @@
 // Both conversions on the reference cases, the flags left by earlier work,
-// and a round trip over the German strips.
+// a round trip over the German strips, and random values (seed and count as
+// the window tests take them, Pruefung.h).
 #include "Pruefung.h"
+
+#include <QRandomGenerator>
 
 using namespace Test;
 using namespace Voderedezazarire;
@@ -108,6 +111,35 @@ private slots:
         const double laenge = (u.LaengeGrad * 60.0 + u.LaengeMin) * 60.0 + u.LaengeSek;
         VAZ_NAHE(bMin * 60.0 + 7.25 - breite, 0.5, 0.5);
         VAZ_NAHE(lMin * 60.0 + 52.5 - laenge, 0.5, 0.5);
+      }
+    }
+  }
+
+  void zufall() {
+    // Random values, many at the float and 16-bit limits: every call ends
+    // with finite whole results, an overflow or a floating-point fault.
+    QRandomGenerator z(Saat() + 1);
+    const float grenzen[] = {0, 59, 60, 90, 32767, 1e20f, 3.4e38f, 1e-45f};
+    auto winkel = [&] {
+      const float w = z.bounded(3) ? float(z.generateDouble() * 200 - 100) : grenzen[z.bounded(8)];
+      return z.bounded(2) ? -w : w;
+    };
+    auto& u = Umrechnungsdaten;
+    float* felder[] = {&u.BreiteGrad, &u.BreiteMin, &u.BreiteSek,
+                       &u.LaengeGrad, &u.LaengeMin, &u.LaengeSek};
+    for (int lauf = 0; lauf < 20 * Anzahl(); ++lauf) {
+      for (float* f : felder) {
+        *f = winkel();
+      }
+      u.StreifenNr = std::int16_t(z.bounded(-32768, 32768));
+      const QString hin = Ausgang(BerechneGeoGK);
+      QVERIFY(hin == "ok" ? std::isfinite(u.Rechtswert + u.Hochwert)
+                          : hin != "Typen unverträglich");
+      u.Rechtswert = std::ldexp(z.generateDouble() - 0.5, int(z.bounded(-1074, 1024)));
+      u.Hochwert = z.bounded(2) ? z.generateDouble() * 2e7 - 1e7 : winkel() * 1e5;
+      const QString zurueck = Ausgang(BerechneGKGeo);
+      for (float* f : felder) {
+        QVERIFY(zurueck == "ok" ? *f == std::trunc(*f) : zurueck != "Typen unverträglich");
       }
     }
   }
