@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -40,6 +41,18 @@ Formular::Formular(const QString& titel, int breiteTwips, int hoeheTwips) : QWid
   setFixedSize(Px(breiteTwips), Px(hoeheTwips));
 }
 
+bool Formular::event(QEvent* ereignis) {
+  // Sent once show() has asked the window system to map the window: the
+  // font database, which fitting needs, then loads while the window is
+  // being mapped rather than before (the first frame needs it, the map not).
+  if (ereignis->type() == QEvent::ShowToParent) {
+    for (QWidget* w : std::exchange(einzupassen_, {})) {
+      Einpassen(w);
+    }
+  }
+  return QWidget::event(ereignis);
+}
+
 void Formular::keyPressEvent(QKeyEvent* ereignis) {
   const bool eingabetaste = ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter;
   if (auto* knopf = qobject_cast<QPushButton*>(focusWidget());
@@ -57,19 +70,24 @@ QFont Formular::Arial9() {
   return schrift;
 }
 
-QLabel* Formular::Beschriftung(const char* name, const QString& text, Twips lage,
-                               const QColor& farbe) {
+QLabel* Formular::Label(const char* name, const QString& text, Twips lage, const QColor& farbe) {
   auto* label = new QLabel(text, this);
   label->setObjectName(QLatin1String(name));
   label->setGeometry(Rechteck(lage));
   label->setFont(Arial9());
   Textfarbe(label, farbe);
-  Einpassen(label);
+  return label;
+}
+
+QLabel* Formular::Beschriftung(const char* name, const QString& text, Twips lage,
+                               const QColor& farbe) {
+  QLabel* label = Label(name, text, lage, farbe);
+  einzupassen_.push_back(label);
   return label;
 }
 
 QLabel* Formular::Wertfeld(const char* name, Twips lage, const QColor& farbe) {
-  QLabel* label = Beschriftung(name, QString(), lage, farbe);
+  QLabel* label = Label(name, QString(), lage, farbe);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   label->setFocusPolicy(Qt::StrongFocus); // reachable with Tab, to copy without a mouse
   return label;
@@ -92,7 +110,7 @@ QPushButton* Formular::Knopf(const char* name, const QString& text, Twips lage, 
   if (arial) {
     knopf->setFont(Arial9());
   }
-  Einpassen(knopf);
+  einzupassen_.push_back(knopf);
   return knopf;
 }
 
