@@ -1,5 +1,6 @@
 #include "Formular.h"
 
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,17 @@ void Textfarbe(QWidget* w, const QColor& farbe) {
   palette.setColor(QPalette::WindowText, farbe);
   palette.setColor(QPalette::Text, farbe);
   w->setPalette(palette);
+}
+
+/// Without a sans face on the system (a bare one, without DejaVu) fontconfig
+/// resolves the default font to Liberation Mono, and the buttons that keep
+/// it look like a terminal: those take Arial (Liberation Sans), same size.
+void Proportional(QWidget* w) {
+  if (QFontInfo(w->font()).fixedPitch()) {
+    QFont schrift = w->font();
+    schrift.setFamily(QStringLiteral("Arial"));
+    w->setFont(schrift);
+  }
 }
 
 /// Where the window system's font is wider than the one the layout was drawn
@@ -47,6 +59,7 @@ bool Formular::event(QEvent* ereignis) {
   // being mapped rather than before (the first frame needs it, the map not).
   if (ereignis->type() == QEvent::ShowToParent) {
     for (QWidget* w : std::exchange(einzupassen_, {})) {
+      Proportional(w);
       Einpassen(w);
     }
   }
