@@ -42,7 +42,7 @@ using Uhr = std::chrono::steady_clock;
 /// How long one start may take before it counts as hung.
 constexpr int GrenzeMs = 20000;
 /// Pairs of starts; the median of each side is reported.
-constexpr int Paare = 15;
+constexpr int Paare = 21;
 
 double Millisekunden(Uhr::duration dauer) {
   return std::chrono::duration<double, std::milli>(dauer).count();
