@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <utility>
 
 namespace {
 
@@ -58,7 +57,9 @@ bool Formular::event(QEvent* ereignis) {
   // font database, which fitting needs, then loads while the window is
   // being mapped rather than before (the first frame needs it, the map not).
   if (ereignis->type() == QEvent::ShowToParent) {
-    for (QWidget* w : std::exchange(einzupassen_, {})) {
+    std::vector<QWidget*> liste;
+    liste.swap(einzupassen_);
+    for (QWidget* w : liste) {
       Proportional(w);
       Einpassen(w);
     }
