@@ -41,6 +41,8 @@ using Uhr = std::chrono::steady_clock;
 
 /// How long one start may take before it counts as hung.
 constexpr int GrenzeMs = 20000;
+/// Set in the type of an event that a client sent rather than the server.
+constexpr uint8_t GesendetBit = 0x80;
 /// Pairs of starts; the median of each side is reported.
 constexpr int Paare = 21;
 
@@ -73,7 +75,7 @@ public:
   bool Abgebildet() {
     bool abgebildet = false;
     while (xcb_generic_event_t* ereignis = xcb_poll_for_event(verbindung_.get())) {
-      if ((ereignis->response_type & ~0x80) == XCB_MAP_NOTIFY) {
+      if ((ereignis->response_type & ~GesendetBit) == XCB_MAP_NOTIFY) {
         abgebildet = abgebildet ||
                      reinterpret_cast<xcb_map_notify_event_t*>(ereignis)->override_redirect == 0;
       }
