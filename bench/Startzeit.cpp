@@ -44,7 +44,7 @@ constexpr int GrenzeMs = 20000;
 /// Set in the type of an event that a client sent rather than the server.
 constexpr uint8_t GesendetBit = 0x80;
 /// Pairs of starts; the median of each side is reported.
-constexpr int Paare = 21;
+constexpr int Paare = 41;
 
 double Millisekunden(Uhr::duration dauer) {
   return std::chrono::duration<double, std::milli>(dauer).count();
