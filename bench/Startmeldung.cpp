@@ -1,16 +1,18 @@
 // Linked into both start-up twins (start/, grundlinie/): tells vaz_bench when
-// the first window is on the screen, without a line in their main().
+// the first window is on the screen, and the peak memory once the program
+// has settled, without a line in their main().
 //
-// Protocol: one line on stdout,
-//   bereit <ms since just before main> <VmHWM in kB>
-// then the event loop quits and the process exits 0.
+// Protocol: two lines on stdout,
+//   bereit <monotonic clock at the first frame [ns]> <VmHWM [kB]>
+//   ruhe <VmHWM [kB]>
+// the second one a settling time after the first; then the event loop quits
+// and the process exits 0.
 //
 // "On the screen" means: the first paint event has arrived and that paint,
 // including the flush of the backing store, has returned; the report is
 // queued from the paint so that it runs only after the frame is done. The
-// time printed here starts just before main and so misses exec, dynamic
-// loading and the libraries' static initialisation. vaz_bench therefore
-// reports its own spawn-to-line time as start-up; this one is for reference.
+// clock is the system-wide monotonic one, so vaz_bench can set it against
+// its own time of the spawn.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -22,8 +24,9 @@
 
 namespace {
 
-/// Taken during this program's static initialisation, right before main.
-const auto beginn = std::chrono::steady_clock::now();
+/// Time the program gets after its first frame for what it puts off until
+/// then (the window icon, translations): its peak memory counts.
+constexpr std::chrono::milliseconds Ruhezeit{100};
 
 /// Peak resident set size of this process so far (VmHWM) [kB], or -1.
 long Spitzenspeicher() {
@@ -52,11 +55,15 @@ protected:
 
 private:
   void Melden() {
-    const std::chrono::duration<double, std::milli> dauer =
-        std::chrono::steady_clock::now() - beginn;
-    std::printf("bereit %.3f %ld\n", dauer.count(), Spitzenspeicher());
+    const auto jetzt = std::chrono::steady_clock::now().time_since_epoch();
+    std::printf("bereit %lld %ld\n",
+                static_cast<long long>(std::chrono::nanoseconds(jetzt).count()), Spitzenspeicher());
     std::fflush(stdout);
-    QCoreApplication::quit();
+    QTimer::singleShot(Ruhezeit, this, [] {
+      std::printf("ruhe %ld\n", Spitzenspeicher());
+      std::fflush(stdout);
+      QCoreApplication::quit();
+    });
   }
 
   bool gemeldet_ = false;

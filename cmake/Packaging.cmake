@@ -80,8 +80,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The windows ask for Arial; fonts-liberation2 supplies the metric twin.
+# The main window's buttons keep the platform's default font, which on a
+# system without a desktop is fontconfig's sans-serif: without DejaVu, the
+# default sans face, it resolves to Liberation Mono there.
 # dpkg-shlibdeps appends the shared libraries (Qt 6, libstdc++, libc) to it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # German texts in Qt's own context menus and buttons.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

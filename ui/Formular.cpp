@@ -1,5 +1,6 @@
 #include "Formular.h"
 
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,17 @@ void Textfarbe(QWidget* w, const QColor& farbe) {
   w->setPalette(palette);
 }
 
+/// Without a sans face on the system (a bare one, without DejaVu) fontconfig
+/// resolves the default font to Liberation Mono, and the buttons that keep
+/// it look like a terminal: those take Arial (Liberation Sans), same size.
+void Proportional(QWidget* w) {
+  if (QFontInfo(w->font()).fixedPitch()) {
+    QFont schrift = w->font();
+    schrift.setFamily(QStringLiteral("Arial"));
+    w->setFont(schrift);
+  }
+}
+
 /// Where the window system's font is wider than the one the layout was drawn
 /// for, a caption would be clipped: shrink its font until the text fits.
 void Einpassen(QWidget* w) {
@@ -41,6 +53,21 @@ Formular::Formular(const QString& titel, int breiteTwips, int hoeheTwips) : QWid
   setFixedSize(Px(breiteTwips), Px(hoeheTwips));
 }
 
+bool Formular::event(QEvent* ereignis) {
+  // Sent once show() has asked the window system to map the window: the
+  // font database, which fitting needs, then loads while the window is
+  // being mapped rather than before (the first frame needs it, the map not).
+  if (ereignis->type() == QEvent::ShowToParent) {
+    std::vector<QWidget*> liste;
+    liste.swap(einzupassen_);
+    for (QWidget* w : liste) {
+      Proportional(w);
+      Einpassen(w);
+    }
+  }
+  return QWidget::event(ereignis);
+}
+
 void Formular::keyPressEvent(QKeyEvent* ereignis) {
   const bool eingabetaste = ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter;
   if (auto* knopf = qobject_cast<QPushButton*>(focusWidget());
@@ -58,19 +85,24 @@ QFont Formular::Arial9() {
   return schrift;
 }
 
-QLabel* Formular::Beschriftung(const char* name, const QString& text, Twips lage,
-                               const QColor& farbe) {
+QLabel* Formular::Label(const char* name, const QString& text, Twips lage, const QColor& farbe) {
   auto* label = new QLabel(text, this);
   label->setObjectName(QLatin1String(name));
   label->setGeometry(Rechteck(lage));
   label->setFont(Arial9());
   Textfarbe(label, farbe);
-  Einpassen(label);
+  return label;
+}
+
+QLabel* Formular::Beschriftung(const char* name, const QString& text, Twips lage,
+                               const QColor& farbe) {
+  QLabel* label = Label(name, text, lage, farbe);
+  einzupassen_.push_back(label);
   return label;
 }
 
 QLabel* Formular::Wertfeld(const char* name, Twips lage, const QColor& farbe) {
-  QLabel* label = Beschriftung(name, QString(), lage, farbe);
+  QLabel* label = Label(name, QString(), lage, farbe);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   label->setFocusPolicy(Qt::StrongFocus); // reachable with Tab, to copy without a mouse
   return label;
@@ -97,7 +129,7 @@ QPushButton* Formular::Knopf(const char* name, const QString& text, Twips lage, 
   if (arial) {
     knopf->setFont(Arial9());
   }
-  Einpassen(knopf);
+  einzupassen_.push_back(knopf);
   return knopf;
 }
 

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +40,8 @@ public:
   Formular(const QString& titel, int breiteTwips, int hoeheTwips);
 
 protected:
+  /// Fits the captions (see Einpassen) when the window is first shown.
+  bool event(QEvent* ereignis) override;
   /// Return or Enter on a focused button presses it, as on every desktop.
   void keyPressEvent(QKeyEvent* ereignis) override;
 
@@ -54,4 +58,11 @@ protected:
   QPushButton* Knopf(const char* name, const QString& text, Twips lage, bool arial = true);
   /// A straight green line from (x1, y1) to (x2, y2), horizontal or vertical.
   QWidget* Linie(const char* name, int x1, int y1, int x2, int y2);
+
+private:
+  /// A label in Arial 9 pt and colour `farbe`.
+  QLabel* Label(const char* name, const QString& text, Twips lage, const QColor& farbe);
+
+  /// Captioned controls whose font is still to be fitted to their caption.
+  std::vector<QWidget*> einzupassen_;
 };

@@ -1,0 +1,19 @@
+// What main() sets up around the main window, kept off the way to its first
+// frame: the window icon from pixels compiled in, Qt's German texts once the
+// window is on the screen.
+#pragma once
+
+#include <functional>
+
+class QApplication;
+class QIcon;
+class QWidget;
+
+/// The window icon in the window-frame sizes; decodes nothing.
+QIcon Fenstersymbol();
+
+/// Installs Qt's German texts (context menus, "OK") when they are there.
+void QtTexteLaden(QApplication& app);
+
+/// Runs `arbeit` once, right after `fenster` has drawn its first frame.
+void NachDemErstenBild(QWidget* fenster, std::function<void()> arbeit);
