@@ -166,14 +166,15 @@ inline QList<Fall> Faelle() {
   return faelle;
 }
 
-/// The cases of one direction at the given levels ("" for those that
-/// convert; any field name for those that compare working fields) as the
+/// The cases at the given levels ("" for those that convert, "feld" for
+/// those that compare a working field) of one direction, or of both, as the
 /// rows of a _data() function.
-inline void FaelleAlsZeilen(const QString& richtung, const QStringList& ebenen) {
+inline void FaelleAlsZeilen(const QStringList& ebenen, const QString& richtung = {}) {
   QTest::addColumn<Fall>("fall");
   for (const Fall& f : Faelle()) {
-    if (f.richtung == richtung && ebenen.contains(f.arbeitsfeld.isEmpty() ? f.ebene : "feld")) {
-      QTest::newRow(qPrintable(f.name)) << f;
+    const QString ebene = f.arbeitsfeld.isEmpty() ? f.ebene : QStringLiteral("feld");
+    if ((richtung.isEmpty() || f.richtung == richtung) && ebenen.contains(ebene)) {
+      QTest::newRow(qPrintable(f.richtung + QLatin1Char(' ') + f.name)) << f;
     }
   }
 }

@@ -150,13 +150,13 @@ private slots:
   }
   void cleanup() { AllesSchliessen(); }
 
-  void geoGK_data() { FaelleAlsZeilen(QStringLiteral("geo-gk"), {"", "text", "kern", "laden"}); }
+  void geoGK_data() { FaelleAlsZeilen({"", "text", "kern", "laden"}, QStringLiteral("geo-gk")); }
   void geoGK() {
     QFETCH(Fall, fall);
     Durchspielen<frmGeoGK>(haupt->Command2, fall, GeoEingaben, Fensterdaten.FensterErgGeoGK);
   }
 
-  void gkGeo_data() { FaelleAlsZeilen(QStringLiteral("gk-geo"), {"", "text", "kern", "laden"}); }
+  void gkGeo_data() { FaelleAlsZeilen({"", "text", "kern", "laden"}, QStringLiteral("gk-geo")); }
   void gkGeo() {
     QFETCH(Fall, fall);
     Durchspielen<frmGKGeo>(haupt->Command1, fall, GKEingaben, Fensterdaten.FensterErgGKGeo);
