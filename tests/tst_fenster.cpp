@@ -76,9 +76,10 @@ void Durchspielen(QPushButton* oeffnen, const Fall& fall, const QStringList& ein
   static std::size_t runde = 0;
   QLineEdit* box = fenster->Eingabefelder()[runde++ % fenster->Eingabefelder().size()];
   box->setFocus();
-  Ergebnis* ergebnis = Oeffnet<Ergebnis>(
-      [&] { fall.fehlschlag ? Klicken(fenster->Command1) : QTest::keyClick(box, Qt::Key_Return); });
-  if (!fall.fehlschlag) {
+  Ergebnis* ergebnis = Oeffnet<Ergebnis>([&] {
+    fall.Fehlschlag() ? Klicken(fenster->Command1) : QTest::keyClick(box, Qt::Key_Return);
+  });
+  if (!fall.Fehlschlag()) {
     QVERIFY(ergebnis);
     QCOMPARE(slot.data(), ergebnis);
     QVERIFY(Meldungen.isEmpty());

@@ -35,7 +35,7 @@ private slots:
     const QString ausgang = Ausgang(geo ? BerechneGeoGK : BerechneGKGeo);
 
     const QMap<QString, double> felder = Felder();
-    if (fall.fehlschlag) { // the kind, and the working fields written until then
+    if (fall.Fehlschlag()) { // the kind, and the working fields written until then
       QCOMPARE(ausgang, fall.erwartung);
       QCOMPARE(Geschrieben(geo ? GeoEingaben : GKEingaben), fall.geschrieben);
       return;
