@@ -7,15 +7,14 @@
 namespace {
 
 void BerechneGeoGK(benchmark::State& state) {
-  auto& u = Voderedezazarire::Umrechnungsdaten;
-  u = {};
+  Voderedezazarire::Umrechnungsdatensatz u{};
   u.BreiteGrad = 52.0f;
   u.BreiteMin = 30.0f;
   u.LaengeGrad = 13.0f;
   u.LaengeMin = 24.0f;
   u.StreifenNr = 4;
   for (auto _ : state) {
-    Voderedezazarire::BerechneGeoGK();
+    Voderedezazarire::BerechneGeoGK(u);
     benchmark::DoNotOptimize(u);
     benchmark::ClobberMemory();
   }
@@ -23,12 +22,11 @@ void BerechneGeoGK(benchmark::State& state) {
 BENCHMARK(BerechneGeoGK)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BerechneGKGeo(benchmark::State& state) {
-  auto& u = Voderedezazarire::Umrechnungsdaten;
-  u = {};
+  Voderedezazarire::Umrechnungsdatensatz u{};
   u.Rechtswert = 4595060.254295;
   u.Hochwert = 5819301.806683;
   for (auto _ : state) {
-    Voderedezazarire::BerechneGKGeo();
+    Voderedezazarire::BerechneGKGeo(u);
     benchmark::DoNotOptimize(u);
     benchmark::ClobberMemory();
   }

@@ -1,20 +1,28 @@
 // Gauss-Krüger → geographic coordinates (Bessel ellipsoid, 3° strips).
 //
-//   σ  = Hochwert / 10000855.7646
-//   φf = 325632.08677·σ·(1 − 0.00831729565σ² + 0.00424914906σ⁴
-//        − 0.00113566119σ⁶ + 0.00022976983σ⁸ − 0.0000436398σ¹⁰
-//        + 0.00000562025σ¹²)                                   [″]
-//   q  = (Rechtswert − 1000000·strip − 500000) / N
-//   φ  = φf − t·(1 + η²)·q²/2 + t·(5 + 3t² + 6η² − 6t²η²)·q⁴/24
-//   λ° = 3·strip + Rho·(q − (1 + 2t² + η²)·q³/6 + (1 + 28t² + 24t⁴)·q⁵/120)
-//        / cos φf
+//   strip = trunc(Rechtswert / 1000000)
+//   y     = Rechtswert − 1000000·strip − 500000        (reduced easting)
+//   σ     = Hochwert / 10000855.7646
+//   φf    = 325632.08677·σ·(1 − 0.00831729565σ² + 0.00424914906σ⁴
+//           − 0.00113566119σ⁶ + 0.00022976983σ⁸ − 0.0000436398σ¹⁰
+//           + 0.00000562025σ¹²)                                   [″]
+//   q     = y / N
+//   φ     = φf − t·(1 + η²)·q²/2 + t·(5 + 3t² + 6η² − 6t²η²)·q⁴/24
+//   λ°    = 3·strip + Rho·(q − (1 + 2t² + η²)·q³/6 + (1 + 28t² + 24t⁴)·q⁵/120)
+//           / cos φf
 //
-// with t, η², N taken at the footpoint latitude φf and strip the easting's
-// millions, truncated toward zero. The results are split into whole degrees,
-// minutes and seconds, each truncated toward zero, so a fraction of a second
-// is dropped, never rounded.
+// with t = tan φf, η² = e′²·cos² φf and N = c/√(1 + η²) taken at the
+// footpoint latitude (Kruemmung.h). The results are split into whole
+// degrees, minutes and seconds, each truncated toward zero, so a fraction of
+// a second is dropped, never rounded.
+//
+// One function per line of the formula. Each statement is one step,
+// evaluated left to right in double precision; powers go through std::pow
+// with a double exponent; the flag test after a step sees a fault of that
+// step or of an untested one before it.
 #include "Ganzzahl.h"
 #include "Gleitkomma.h"
+#include "Kruemmung.h"
 #include "Voderedezazarire.h"
 
 #include <cmath>
@@ -28,7 +36,7 @@ namespace {
 constexpr double MeterJeStreifen = 1000000.0;    // strip divisor [m]
 constexpr double Meridianlaenge = 10000855.7646; // normalises the northing [m]
 
-// Footpoint polynomial in s = σ², highest power first.
+// Footpoint polynomial in s = σ², highest power first [1].
 constexpr double Fuss12 = 0.00000562025;
 constexpr double Fuss10 = 0.0000436398;
 constexpr double Fuss8 = 0.00022976983;
@@ -40,33 +48,6 @@ constexpr double Fussmassstab = 325632.08677; // footpoint scale [″]
 constexpr double SekundenJeGrad = 3600.0; // [″/°]
 constexpr double MinutenJeGrad = 60.0;    // [′/°]
 constexpr float SekundenJeMinute = 60.0f; // [″/′]
-
-/// Splits `grad` into whole degrees, minutes and seconds, each truncated
-/// toward zero. The fractional minutes are rounded to a float before the
-/// seconds are formed; together with the truncation this decides which whole
-/// second is shown. `FlagsPruefen` is the caller's flag test.
-// Inlined as the old split was: a call per angle cost 7 % of a conversion.
-template <typename Pruefung>
-[[gnu::always_inline]] inline void Aufteilen(double grad, float& g, float& m, float& s,
-                                             const Pruefung& FlagsPruefen) {
-  g = static_cast<float>(std::trunc(grad));
-  // The fractional minutes are held in the seconds field for the moment.
-  s = static_cast<float>((grad - g) * MinutenJeGrad);
-  FlagsPruefen();
-  m = std::trunc(s);
-  s = static_cast<float>((static_cast<double>(s) - m) * SekundenJeMinute);
-  FlagsPruefen();
-  g = std::trunc(g);
-  m = std::trunc(m);
-  s = std::trunc(s);
-  // A latitude just short of a whole degree can round its fractional minutes
-  // to exactly 60.0f: nobody writes 49° 60′, so carry into the degrees. The
-  // seconds are then 0 already.
-  if (std::fabs(m) == 60.0f) {
-    g += std::copysign(1.0f, m);
-    m = 0.0f;
-  }
-}
 
 /// The intermediate values of one conversion, in one object so that each
 /// flag test pins them all (see Gleitkomma.h).
@@ -85,15 +66,12 @@ struct Zwischenwerte {
   double lambdaGrad = 0.0; // λ [°]
 };
 
-} // namespace
+using Pruefung = detail::Flagpruefung<Zwischenwerte>;
 
-void BerechneGKGeo() {
-  Umrechnungsdatensatz& u = Umrechnungsdaten;
-  Zwischenwerte w;
-  const detail::Flagpruefung FlagsPruefen(w);
-  detail::FlagsLoeschen();
-
-  // Strip from the easting's millions, truncated toward zero, as Int16.
+/// The strip, the easting's millions truncated toward zero as Int16, and the
+/// reduced easting y; the strip offset is a 32-bit product.
+[[gnu::always_inline]] inline void Streifen(Umrechnungsdatensatz& u, Zwischenwerte& w,
+                                            const Pruefung& FlagsPruefen) {
   w.quotient = u.Rechtswert / MeterJeStreifen;
   FlagsPruefen();
   w.quotient = std::trunc(w.quotient);
@@ -106,11 +84,13 @@ void BerechneGKGeo() {
 
   w.z = detail::MalInt32(u.StreifenAus, Streifenversatz);
   FlagsPruefen();
-
   u.RechtsSumme = (u.Rechtswert - w.z) - Rechtswertzuschlag;
   FlagsPruefen();
+}
 
-  // Footpoint latitude φf by Horner's scheme in s = σ².
+/// φf [rad], by Horner's scheme in s = σ².
+[[gnu::always_inline]] inline void Fusspunktbreite(Umrechnungsdatensatz& u, Zwischenwerte& w,
+                                                   const Pruefung& FlagsPruefen) {
   w.sigma = u.Hochwert / Meridianlaenge;
   FlagsPruefen();
   w.s = std::pow(w.sigma, 2.0);
@@ -124,23 +104,15 @@ void BerechneGKGeo() {
   FlagsPruefen();
   u.Phi = u.Phi * w.sigma * Fussmassstab; // [″]
   FlagsPruefen();
-  u.Phi = u.Phi / SekundenJeGrad / Rho; // φf [rad]
+  u.Phi = u.Phi / SekundenJeGrad / Rho;
   FlagsPruefen();
+}
 
-  u.CosPhi = std::cos(u.Phi);
-  u.Eta2 = std::pow(u.CosPhi, 2.0) * Exzentrizitaet2Quadrat;
+/// q = y / N, then φ = φf − t·(1 + η²)·q²/2 + t·c4·q⁴/24 in degrees.
+[[gnu::always_inline]] inline void Breite(Umrechnungsdatensatz& u, Zwischenwerte& w,
+                                          const Pruefung& FlagsPruefen) {
+  u.LFaktor = u.RechtsSumme / u.Querradius;
   FlagsPruefen();
-
-  w.radikand = u.Eta2 + 1.0;
-  FlagsPruefen();
-  u.Querradius = PolKruemmungsradius / std::sqrt(w.radikand);
-  FlagsPruefen();
-
-  u.TanPhi = std::tan(u.Phi);
-  u.LFaktor = u.RechtsSumme / u.Querradius; // q
-  FlagsPruefen();
-
-  // Latitude: φ = φf − t·(1 + η²)·q²/2 + t·c4·q⁴/24.
   w.b = u.Phi - std::pow(u.LFaktor, 2.0) * u.TanPhi * (u.Eta2 + 1.0) / 2.0;
   FlagsPruefen();
   w.c4 = (std::pow(u.TanPhi, 2.0) * 3.0 + 5.0) + u.Eta2 * 6.0;
@@ -151,9 +123,13 @@ void BerechneGKGeo() {
   FlagsPruefen();
   w.phiGrad = w.phi * Rho;
   FlagsPruefen();
+}
 
-  // Longitude: q − d3·q³/6 + d5·q⁵/120, then / cos φf.
-  w.d3 = ((std::pow(u.TanPhi, 2.0) + std::pow(u.TanPhi, 2.0)) + 1.0) + u.Eta2;
+/// λ° = 3·strip + Rho·(q − d3·q³/6 + d5·q⁵/120) / cos φf. The strip product
+/// is 16-bit; the 32-bit offset of Streifen keeps it in range.
+[[gnu::always_inline]] inline void Laenge(Umrechnungsdatensatz& u, Zwischenwerte& w,
+                                          const Pruefung& FlagsPruefen) {
+  w.d3 = (std::pow(u.TanPhi, 2.0) * 2.0 + 1.0) + u.Eta2;
   FlagsPruefen();
   u.DeltaL = u.LFaktor - std::pow(u.LFaktor, 3.0) * w.d3 / 6.0;
   FlagsPruefen();
@@ -163,10 +139,45 @@ void BerechneGKGeo() {
   FlagsPruefen();
   u.DeltaL = std::pow(u.LFaktor, 5.0) * w.d5 / 120.0 + u.DeltaL;
   FlagsPruefen();
-  // The strip product is 16-bit; the Int32 check above keeps it in range.
   w.lambdaGrad = u.DeltaL * Rho / u.CosPhi + detail::MalInt16(u.StreifenAus, Streifenbreite);
   FlagsPruefen();
+}
 
+/// Splits `grad` into whole degrees, minutes and seconds, each truncated
+/// toward zero. The fractional minutes are rounded to a float before the
+/// seconds are formed; together with the truncation this decides which whole
+/// second is shown. Inlined: a call per angle costs 7 % of a conversion.
+[[gnu::always_inline]] inline void Aufteilen(double grad, float& g, float& m, float& s,
+                                             const Pruefung& FlagsPruefen) {
+  g = static_cast<float>(std::trunc(grad));
+  // The fractional minutes are held in the seconds field for the moment.
+  s = static_cast<float>((grad - g) * MinutenJeGrad);
+  FlagsPruefen();
+  m = std::trunc(s);
+  s = static_cast<float>((static_cast<double>(s) - m) * SekundenJeMinute);
+  FlagsPruefen();
+  s = std::trunc(s);
+  // A latitude just short of a whole degree can round its fractional minutes
+  // to exactly 60.0f: nobody writes 49° 60′, so carry into the degrees. The
+  // seconds are then 0 already.
+  if (std::fabs(m) == 60.0f) {
+    g += std::copysign(1.0f, m);
+    m = 0.0f;
+  }
+}
+
+} // namespace
+
+void BerechneGKGeo(Umrechnungsdatensatz& u) {
+  Zwischenwerte w;
+  const Pruefung FlagsPruefen(w);
+  detail::FlagsLoeschen();
+
+  Streifen(u, w, FlagsPruefen);
+  Fusspunktbreite(u, w, FlagsPruefen);
+  detail::Kruemmung(u, w.radikand, FlagsPruefen);
+  Breite(u, w, FlagsPruefen);
+  Laenge(u, w, FlagsPruefen);
   Aufteilen(w.phiGrad, u.BreiteGrad, u.BreiteMin, u.BreiteSek, FlagsPruefen);
   Aufteilen(w.lambdaGrad, u.LaengeGrad, u.LaengeMin, u.LaengeSek, FlagsPruefen);
 }

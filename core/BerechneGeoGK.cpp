@@ -1,20 +1,25 @@
 // Geographic coordinates → Gauss-Krüger (Bessel ellipsoid, 3° strips).
 //
-//   G = 111120.61962·φ° − 15988.63853·sin 2φ + 16.72995·sin 4φ
-//       − 0.02178·sin 6φ + 0.00003·sin 8φ
+//   φ°, λ°     = degrees + minutes/60 + seconds/3600
+//   G          = 111120.61962·φ° − 15988.63853·sin 2φ + 16.72995·sin 4φ
+//                − 0.02178·sin 6φ + 0.00003·sin 8φ
+//   l          = (λ° − 3·strip)·cos φ / Rho
 //   Hochwert   = G + N·t·l²/2 + N·t·l⁴·(5 − t² + 9η²)/24
 //   Rechtswert = N·l + N·l³·(1 − t² + η²)/6 + N·l⁵·(5 − 18·t⁶)/120
 //                + 500000 + 1000000·strip
 //
-// with t = tan φ, η² = e′²·cos² φ, N = c/√(1 + η²) and
-// l = (λ° − 3·strip)·cos φ / Rho. The coefficient sets are the reduced ones
-// of the published method (no η⁴ in the northing, 5 − 18·t⁶ in the
-// fifth-order easting term); the millimetres depend on them.
+// with t = tan φ, η² = e′²·cos² φ and N = c/√(1 + η²) (Kruemmung.h). These
+// are the reduced coefficient sets of this program's 3°-strip series: no η⁴
+// term in the northing and 5 − 18·t⁶ in the fifth-order easting term. The
+// expected results in tests/referenz.gie depend on them to the millimetre.
 //
-// Each statement below is one step of the method, evaluated left to right in
-// double precision; powers go through std::pow with a double exponent.
+// One function per line of the formula. Each statement is one step,
+// evaluated left to right in double precision; powers go through std::pow
+// with a double exponent; the flag test after a step sees a fault of that
+// step or of an untested one before it.
 #include "Ganzzahl.h"
 #include "Gleitkomma.h"
+#include "Kruemmung.h"
 #include "Voderedezazarire.h"
 
 #include <cmath>
@@ -23,10 +28,10 @@ namespace Voderedezazarire {
 
 namespace {
 
-constexpr double MinutenJeGrad = 60.0;    // [′/°] (held as a float constant)
-constexpr double SekundenJeGrad = 3600.0; // [″/°] (held as a float constant)
+constexpr double MinutenJeGrad = 60.0;    // [′/°]
+constexpr double SekundenJeGrad = 3600.0; // [″/°]
 
-// Meridian arc G(φ) [m]: linear term per degree, then the sine series.
+// Meridian arc G(φ): linear term per degree, then the sine series.
 constexpr double BogenJeGrad = 111120.61962; // [m/°]
 constexpr double BogenSin2 = 15988.63853;    // [m]
 constexpr double BogenSin4 = 16.72995;       // [m]
@@ -50,24 +55,23 @@ struct Zwischenwerte {
   double z = 0.0;          // strip offset [m]
 };
 
-} // namespace
+using Pruefung = detail::Flagpruefung<Zwischenwerte>;
 
-void BerechneGeoGK() {
-  Umrechnungsdatensatz& u = Umrechnungsdaten;
-  Zwischenwerte w;
-  const detail::Flagpruefung FlagsPruefen(w);
-  detail::FlagsLoeschen();
-
-  // φ°, λ° in decimal degrees.
+/// φ°, λ° in decimal degrees, and φ = φ° / Rho.
+[[gnu::always_inline]] inline void Winkel(Umrechnungsdatensatz& u, Zwischenwerte& w,
+                                          const Pruefung& FlagsPruefen) {
   w.phiGrad = (u.BreiteMin / MinutenJeGrad + u.BreiteGrad) + u.BreiteSek / SekundenJeGrad;
   FlagsPruefen();
   w.lambdaGrad = (u.LaengeMin / MinutenJeGrad + u.LaengeGrad) + u.LaengeSek / SekundenJeGrad;
   FlagsPruefen();
-
   u.Phi = w.phiGrad / Rho;
   FlagsPruefen();
+}
 
-  // Meridian arc; the linear term takes the latitude in degrees.
+/// G; the linear term takes the latitude in degrees, each sine's argument
+/// is tested before the sine is taken.
+[[gnu::always_inline]] inline void Meridianbogen(Umrechnungsdatensatz& u, Zwischenwerte& w,
+                                                 const Pruefung& FlagsPruefen) {
   w.argument = 2.0 * u.Phi;
   FlagsPruefen();
   u.Meridianbogen = w.phiGrad * BogenJeGrad - std::sin(w.argument) * BogenSin2;
@@ -85,38 +89,35 @@ void BerechneGeoGK() {
 
   u.Meridianbogen = ((w.s4 * BogenSin4 + u.Meridianbogen) - w.s6 * BogenSin6) + w.s8 * BogenSin8;
   FlagsPruefen();
+}
 
-  u.CosPhi = std::cos(u.Phi);
-  u.Eta2 = std::pow(u.CosPhi, 2.0) * Exzentrizitaet2Quadrat;
-  FlagsPruefen();
-
-  // N = c / √(1 + η²)
-  w.radikand = u.Eta2 + 1.0;
-  FlagsPruefen();
-  u.Querradius = PolKruemmungsradius / std::sqrt(w.radikand);
-  FlagsPruefen();
-
-  u.TanPhi = std::tan(u.Phi);
-
-  // Central meridian L0 = 3·strip, a 16-bit product.
+/// l, from the central meridian L0 = 3·strip, a 16-bit product.
+[[gnu::always_inline]] inline void Laengenunterschied(Umrechnungsdatensatz& u, Zwischenwerte& w,
+                                                      const Pruefung& FlagsPruefen) {
   w.l0 = detail::MalInt16(u.StreifenNr, Streifenbreite);
   FlagsPruefen();
-
   u.DeltaL = w.lambdaGrad - w.l0;
   FlagsPruefen();
-
   u.LFaktor = u.DeltaL * u.CosPhi / Rho;
   FlagsPruefen();
+}
 
-  // Northing: G + N·t·l²/2 + N·t·l⁴·a/24 with a = 5 − t² + 9η².
+/// Hochwert = G + N·t·l²/2 + N·t·l⁴·a/24 with a = 5 − t² + 9η².
+[[gnu::always_inline]] inline void Hochwert(Umrechnungsdatensatz& u, Zwischenwerte& w,
+                                            const Pruefung& FlagsPruefen) {
   w.a = (5.0 - std::pow(u.TanPhi, 2.0)) + u.Eta2 * 9.0;
   FlagsPruefen();
   w.b = std::pow(u.LFaktor, 4.0) * (u.TanPhi * u.Querradius) * w.a / 24.0;
   FlagsPruefen();
   u.Hochwert = (std::pow(u.LFaktor, 2.0) * (u.TanPhi * u.Querradius) / 2.0 + u.Meridianbogen) + w.b;
   FlagsPruefen();
+}
 
-  // Easting series N·l + N·l³·(1 − t² + η²)/6 + N·l⁵·(5 − 18·t⁶)/120.
+/// Rechtswert: the series N·l + N·l³·(1 − t² + η²)/6 + N·l⁵·(5 − 18·t⁶)/120,
+/// each bracket times N tested before the power of l is taken, then the
+/// false easting and the strip offset 1000000·strip, a 32-bit product.
+[[gnu::always_inline]] inline void Rechtswert(Umrechnungsdatensatz& u, Zwischenwerte& w,
+                                              const Pruefung& FlagsPruefen) {
   u.RechtsSumme = u.LFaktor * u.Querradius;
   FlagsPruefen();
 
@@ -130,12 +131,25 @@ void BerechneGeoGK() {
   u.RechtsSumme = std::pow(u.LFaktor, 5.0) * w.faktor / 120.0 + u.RechtsSumme;
   FlagsPruefen();
 
-  // Strip offset 1000000·strip, a 32-bit product.
   w.z = detail::MalInt32(u.StreifenNr, Streifenversatz);
   FlagsPruefen();
-
   u.Rechtswert = (u.RechtsSumme + Rechtswertzuschlag) + w.z;
   FlagsPruefen();
+}
+
+} // namespace
+
+void BerechneGeoGK(Umrechnungsdatensatz& u) {
+  Zwischenwerte w;
+  const Pruefung FlagsPruefen(w);
+  detail::FlagsLoeschen();
+
+  Winkel(u, w, FlagsPruefen);
+  Meridianbogen(u, w, FlagsPruefen);
+  detail::Kruemmung(u, w.radikand, FlagsPruefen);
+  Laengenunterschied(u, w, FlagsPruefen);
+  Hochwert(u, w, FlagsPruefen);
+  Rechtswert(u, w, FlagsPruefen);
 }
 
 } // namespace Voderedezazarire

@@ -1,22 +1,25 @@
 // Voderedezazarire: conversion between geographic coordinates on the Bessel
 // ellipsoid and Gauss-Krüger grid coordinates in 3° meridian strips.
 //
-// The module holds one conversion state, `Umrechnungsdaten`, for the whole
-// run. The windows write their inputs into it, the two parameterless
-// procedures read their inputs from it and write their results and their
-// working values back into it, and the result windows read from it.
+// A conversion works on one record, an `Umrechnungsdatensatz`: the caller
+// writes the inputs into it, the procedure reads them and writes its results
+// and its working values back into it, and the caller reads the results.
+// The windows share one record for the whole run, `Umrechnungsdaten`; the
+// console program and the tests own records of their own.
 //
-// Glossary of symbols used in the formulas of BerechneGeoGK.cpp and
-// BerechneGKGeo.cpp:
+// Glossary of symbols used in the formulas of BerechneGeoGK.cpp,
+// BerechneGKGeo.cpp and Kruemmung.h:
 //   φ, φ°   latitude in radians, in degrees
 //   λ°      longitude in degrees
 //   φf      footpoint latitude (inverse direction)
+//   σ       northing / 10000855.7646 m (inverse direction)
 //   G       meridian arc length from the equator, metres
 //   t       tan φ
 //   η²      e′² · cos² φ
 //   N       radius of curvature in the prime vertical, c / √(1 + η²), metres
 //   l       longitude difference from the central meridian × cos φ, radians
-//   q       reduced easting / N (inverse direction)
+//   y       reduced easting: easting less strip offset and false easting
+//   q       y / N (inverse direction)
 //
 // Validity: the series are those of a 3°-strip Gauss-Krüger system and hold
 // to the millimetre within about 2° of the central meridian. Nothing checks
@@ -34,7 +37,8 @@ namespace Voderedezazarire {
 // --- Constants shared by both directions ----------------------------------
 
 /// Degrees per radian as used by the survey formulas [°/rad]. Deliberately
-/// not 180/π (57.29577951308232): the published results rest on this value.
+/// not 180/π (57.29577951308232): the expected results of the worked
+/// examples in tests/referenz.gie rest on this value.
 inline constexpr double Rho = 57.29577866666166;
 /// Polar radius of curvature c of the Bessel ellipsoid [m].
 inline constexpr double PolKruemmungsradius = 6398786.849;
@@ -80,22 +84,25 @@ struct Umrechnungsdatensatz {
   std::int16_t StreifenAus = 0; ///< strip taken from the easting (inverse)
 };
 
-/// The one conversion state of the run, zero-filled at start, never reset.
+/// The windows' one conversion state for the whole run, zero-filled at
+/// start, never reset.
 extern Umrechnungsdatensatz Umrechnungsdaten;
 
-/// Geographic (BreiteGrad … LaengeSek, StreifenNr) → Rechtswert, Hochwert.
+/// Geographic (BreiteGrad … LaengeSek, StreifenNr of `u`) → Rechtswert,
+/// Hochwert of `u`.
 /// Throws Fehler(Ueberlauf) when StreifenNr × 3 leaves Int16 (|strip| ≥ 10923)
 /// or StreifenNr × 1000000 leaves Int32 (|strip| ≥ 2148), and
 /// Fehler(Gleitkommafehler) on an invalid operation, a division by zero or a
 /// floating-point overflow. Fields written before the failing step keep
 /// their new values.
-void BerechneGeoGK();
+void BerechneGeoGK(Umrechnungsdatensatz& u);
 
-/// Rechtswert, Hochwert → whole degrees, minutes and seconds in
-/// BreiteGrad … LaengeSek (truncated toward zero; minutes that reach ±60
+/// Rechtswert, Hochwert of `u` → whole degrees, minutes and seconds in
+/// BreiteGrad … LaengeSek of `u` (truncated toward zero; minutes that reach ±60
 /// carry into the degrees). The strip is the easting's millions.
 /// Throws Fehler(Ueberlauf) when the strip leaves Int16 or its offset leaves
-/// Int32, and Fehler(Gleitkommafehler) on a floating-point fault.
-void BerechneGKGeo();
+/// Int32, and Fehler(Gleitkommafehler) on a floating-point fault. Fields
+/// written before the failing step keep their new values.
+void BerechneGKGeo(Umrechnungsdatensatz& u);
 
 } // namespace Voderedezazarire

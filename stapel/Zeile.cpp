@@ -107,10 +107,11 @@ std::string_view Zeilenumrechner::Feld(std::size_t i) {
   return felder_[erstes_ + i];
 }
 
-void Zeilenumrechner::Berechnen(void (*berechnung)(), std::size_t quelle) {
+void Zeilenumrechner::Berechnen(void (*berechnung)(Voderedezazarire::Umrechnungsdatensatz&),
+                                std::size_t quelle) {
   feld_ = Keines;
   try {
-    berechnung();
+    berechnung(daten_);
   } catch (const Fehler& fehler) {
     if (fehler.art() == Fehlerart::Ueberlauf) {
       feld_ = static_cast<int>(quelle);
@@ -120,7 +121,7 @@ void Zeilenumrechner::Berechnen(void (*berechnung)(), std::size_t quelle) {
 }
 
 void Zeilenumrechner::GeoGK(std::string& aus) {
-  auto& u = Voderedezazarire::Umrechnungsdaten;
+  auto& u = daten_;
   u.LaengeGrad = leser_.Single(Feld(GeoGKFeld::LaengeGrad));
   u.LaengeMin = leser_.Single(Feld(GeoGKFeld::LaengeMin));
   u.LaengeSek = leser_.Single(Feld(GeoGKFeld::LaengeSek));
@@ -137,7 +138,7 @@ void Zeilenumrechner::GeoGK(std::string& aus) {
 }
 
 void Zeilenumrechner::GKGeo(std::string& aus) {
-  auto& u = Voderedezazarire::Umrechnungsdaten;
+  auto& u = daten_;
   u.Rechtswert = leser_.Double(Feld(GKGeoFeld::Rechtswert));
   u.Hochwert = leser_.Double(Feld(GKGeoFeld::Hochwert));
   // The strip is the easting's millions: an overflow there is the easting's.

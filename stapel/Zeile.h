@@ -37,11 +37,12 @@ private:
   /// The field `i` after the point name, remembered as the one to blame.
   std::string_view Feld(std::size_t i);
   /// Runs a conversion; an overflow there is blamed on field `quelle`.
-  void Berechnen(void (*berechnung)(), std::size_t quelle);
+  void Berechnen(void (*berechnung)(Voderedezazarire::Umrechnungsdatensatz&), std::size_t quelle);
   void GeoGK(std::string& aus);
   void GKGeo(std::string& aus);
   [[nodiscard]] std::string Meldung(Voderedezazarire::Fehlerart art) const;
 
+  Voderedezazarire::Umrechnungsdatensatz daten_; ///< the record each line is converted in
   Richtung richtung_;
   std::string trenner_;
   Zahlenleser leser_;

@@ -39,11 +39,10 @@ template <typename T> QList<T*> Offen() {
   return liste;
 }
 
-/// Closes every window, empties the state and the recorded messages.
+/// Closes every window and empties the recorded messages.
 inline void AllesSchliessen() {
   QApplication::closeAllWindows();
   Offen<QWidget>();
-  Umrechnungsdaten = Voderedezazarire::Umrechnungsdatensatz{};
   Meldungen.clear();
 }
 

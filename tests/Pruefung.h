@@ -3,6 +3,7 @@
 // reference cases of referenz.gie.
 #pragma once
 
+#include "Eingabefelder.h"
 #include "Voderedezazarire.h"
 
 #include <QFile>
@@ -22,7 +23,7 @@
 
 namespace Test {
 
-using Voderedezazarire::Umrechnungsdaten;
+using Voderedezazarire::Umrechnungsdatensatz;
 
 /// Seed and count of the randomised tests: VAZ_ZUFALL_SEED (default
 /// 20261206) and VAZ_ZUFALL_ANZAHL (default 150).
@@ -40,22 +41,16 @@ inline int Anzahl() {
 /// written.
 inline constexpr double Alt = 4711.0;
 
-/// The inputs of each direction, in the order the windows read them.
-inline const QStringList GeoEingaben = {"LaengeGrad", "LaengeMin", "LaengeSek", "BreiteGrad",
-                                        "BreiteMin",  "BreiteSek", "StreifenNr"};
-inline const QStringList GKEingaben = {"Rechtswert", "Hochwert"};
-
-inline void Vorbelegen() {
-  auto& u = Umrechnungsdaten;
+/// Writes Alt into every field of `u`.
+inline void Vorbelegen(Umrechnungsdatensatz& u) {
   u.BreiteGrad = u.BreiteMin = u.BreiteSek = u.LaengeGrad = u.LaengeMin = u.LaengeSek = float(Alt);
   u.StreifenNr = u.StreifenAus = std::int16_t(Alt);
   u.Rechtswert = u.Hochwert = u.CosPhi = u.Eta2 = u.Querradius = u.Phi = Alt;
   u.Meridianbogen = u.TanPhi = u.DeltaL = u.LFaktor = u.RechtsSumme = Alt;
 }
 
-/// Every field of the state by name.
-inline QMap<QString, double> Felder() {
-  const auto& u = Umrechnungsdaten;
+/// Every field of `u` by name.
+inline QMap<QString, double> Felder(const Umrechnungsdatensatz& u) {
 #define VAZ_FELD(f)                                                                                \
   { QStringLiteral(#f), double(u.f) }
   return {
@@ -67,11 +62,27 @@ inline QMap<QString, double> Felder() {
 #undef VAZ_FELD
 }
 
-/// The fields that no longer hold Alt (NaN counts as written), less `ohne`,
-/// sorted by name.
-inline QStringList Geschrieben(const QStringList& ohne = {}) {
+/// The names of the record members that the fields of `richtung` fill, in
+/// the order they are read.
+inline QStringList Eingaben(const Umrechnungsrichtung& richtung) {
+  Umrechnungsdatensatz u{};
+  double nummer = 0.0;
+  QMap<double, QString> namen;
+  FelderLesen(richtung, u, [&](std::size_t, auto& ziel) {
+    ziel = static_cast<std::remove_reference_t<decltype(ziel)>>(++nummer);
+  });
+  for (const auto& [name, wert] : Felder(u).asKeyValueRange()) {
+    namen.insert(wert, name);
+  }
+  namen.remove(0.0);
+  return namen.values();
+}
+
+/// The fields of `u` that no longer hold Alt (NaN counts as written), less
+/// `ohne`, sorted by name.
+inline QStringList Geschrieben(const Umrechnungsdatensatz& u, const QStringList& ohne = {}) {
   QStringList namen;
-  for (const auto& [name, wert] : Felder().asKeyValueRange()) {
+  for (const auto& [name, wert] : Felder(u).asKeyValueRange()) {
     if (!(wert == Alt) && !ohne.contains(name)) {
       namen << name;
     }

@@ -71,10 +71,10 @@ void Durchspielen(QPushButton* oeffnen, const Fall& fall, const QStringList& ein
   Eingabe* fenster = Ausgefuellt<Eingabe>(oeffnen, fall.eingabe);
   QVERIFY(fenster);
   QApplication::setActiveWindow(fenster);
-  Vorbelegen();
-  // Cases that convert press Enter, in each box in turn; failures click.
-  static std::size_t runde = 0;
-  QLineEdit* box = fenster->Eingabefelder()[runde++ % fenster->Eingabefelder().size()];
+  Vorbelegen(Voderedezazarire::Umrechnungsdaten);
+  // Cases that convert press Enter, in a box picked by the case's name;
+  // failures click.
+  QLineEdit* box = fenster->Eingabefelder()[qHash(fall.name) % fenster->Eingabefelder().size()];
   box->setFocus();
   Ergebnis* ergebnis = Oeffnet<Ergebnis>([&] {
     fall.Fehlschlag() ? Klicken(fenster->Command1) : QTest::keyClick(box, Qt::Key_Return);
@@ -109,7 +109,7 @@ void Durchspielen(QPushButton* oeffnen, const Fall& fall, const QStringList& ein
   // The boxes read before the failure keep their values in the state.
   QStringList soll = fall.geschrieben + eingaben.mid(0, fall.ebene == "text" ? fall.feld - 1 : -1);
   soll.sort();
-  QCOMPARE(Geschrieben(), soll);
+  QCOMPARE(Geschrieben(Voderedezazarire::Umrechnungsdaten), soll);
 }
 
 /// Mostly a number in [von, bis] in one of the usual forms, sometimes a text
@@ -143,13 +143,15 @@ private slots:
   void geoGK_data() { FaelleAlsZeilen({"", "text", "kern", "laden"}, QStringLiteral("geo-gk")); }
   void geoGK() {
     QFETCH(Fall, fall);
-    Durchspielen<frmGeoGK>(haupt->Command2, fall, GeoEingaben, Fensterdaten.FensterErgGeoGK);
+    Durchspielen<frmGeoGK>(haupt->Command2, fall, Eingaben(RichtungGeoGK),
+                           Fensterdaten.FensterErgGeoGK);
   }
 
   void gkGeo_data() { FaelleAlsZeilen({"", "text", "kern", "laden"}, QStringLiteral("gk-geo")); }
   void gkGeo() {
     QFETCH(Fall, fall);
-    Durchspielen<frmGKGeo>(haupt->Command1, fall, GKEingaben, Fensterdaten.FensterErgGKGeo);
+    Durchspielen<frmGKGeo>(haupt->Command1, fall, Eingaben(RichtungGKGeo),
+                           Fensterdaten.FensterErgGKGeo);
   }
 
   void tastatur() {

@@ -15,29 +15,23 @@ private slots:
   void faelle_data() { FaelleAlsZeilen({"", "feld", "kern", "nurkern"}); }
   void faelle() {
     QFETCH(Fall, fall);
-    auto& u = Umrechnungsdaten;
-    Vorbelegen();
+    Umrechnungsdatensatz u;
+    Vorbelegen(u);
     const bool geo = fall.richtung == QLatin1String("geo-gk");
-    if (geo) {
-      float* winkel[] = {&u.LaengeGrad, &u.LaengeMin, &u.LaengeSek,
-                         &u.BreiteGrad, &u.BreiteMin, &u.BreiteSek};
-      for (int i = 0; i < 6; ++i) {
-        *winkel[i] = float(Zahl(fall.eingabe[i]));
-      }
-      u.StreifenNr = std::int16_t(Zahl(fall.eingabe[6]));
-    } else {
-      u.Rechtswert = Zahl(fall.eingabe[0]);
-      u.Hochwert = Zahl(fall.eingabe[1]);
-    }
+    const Umrechnungsrichtung& richtung = geo ? RichtungGeoGK : RichtungGKGeo;
+    // The inputs as numbers, "inf" included, which no box accepts.
+    FelderLesen(richtung, u, [&](std::size_t i, auto& ziel) {
+      ziel = static_cast<std::remove_reference_t<decltype(ziel)>>(Zahl(fall.eingabe[qsizetype(i)]));
+    });
     // Flags raised by anybody before the call, a fault of the row before
     // included, must not count.
     std::feraiseexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
-    const QString ausgang = Ausgang(geo ? BerechneGeoGK : BerechneGKGeo);
+    const QString ausgang = Ausgang([&] { richtung.berechnung(u); });
 
-    const QMap<QString, double> felder = Felder();
+    const QMap<QString, double> felder = Felder(u);
     if (fall.Fehlschlag()) { // the kind, and the working fields written until then
       QCOMPARE(ausgang, fall.erwartung);
-      QCOMPARE(Geschrieben(geo ? GeoEingaben : GKEingaben), fall.geschrieben);
+      QCOMPARE(Geschrieben(u, Eingaben(richtung)), fall.geschrieben);
       return;
     }
     QCOMPARE(ausgang, QStringLiteral("ok"));
@@ -46,7 +40,7 @@ private slots:
       return;
     }
     // Results finite; metres to their tolerance, angles exactly.
-    const QStringList namen = geo ? QStringList{"Rechtswert", "Hochwert"} : GeoEingaben.mid(0, 6);
+    const QStringList namen = geo ? Eingaben(RichtungGKGeo) : Eingaben(RichtungGeoGK).mid(0, 6);
     const bool meter = fall.werte.size() == 3;
     for (qsizetype i = 0; i < namen.size(); ++i) {
       QVERIFY(std::isfinite(felder[namen[i]]));
@@ -66,7 +60,7 @@ private slots:
       const float w = z.bounded(3) ? float(z.generateDouble() * 200 - 100) : grenzen[z.bounded(8)];
       return z.bounded(2) ? -w : w;
     };
-    auto& u = Umrechnungsdaten;
+    Umrechnungsdatensatz u;
     float* felder[] = {&u.BreiteGrad, &u.BreiteMin, &u.BreiteSek,
                        &u.LaengeGrad, &u.LaengeMin, &u.LaengeSek};
     for (int lauf = 0; lauf < 20 * Anzahl(); ++lauf) {
@@ -74,12 +68,12 @@ private slots:
         *f = winkel();
       }
       u.StreifenNr = std::int16_t(z.bounded(-32768, 32768));
-      const QString hin = Ausgang(BerechneGeoGK);
+      const QString hin = Ausgang([&] { BerechneGeoGK(u); });
       QVERIFY(hin == "ok" ? std::isfinite(u.Rechtswert + u.Hochwert)
                           : hin != "Typen unverträglich");
       u.Rechtswert = std::ldexp(z.generateDouble() - 0.5, int(z.bounded(-1074, 1024)));
       u.Hochwert = z.bounded(2) ? z.generateDouble() * 2e7 - 1e7 : winkel() * 1e5;
-      const QString zurueck = Ausgang(BerechneGKGeo);
+      const QString zurueck = Ausgang([&] { BerechneGKGeo(u); });
       for (float* f : felder) {
         QVERIFY(zurueck == "ok" ? *f == std::trunc(*f) : zurueck != "Typen unverträglich");
       }

@@ -1,41 +1,19 @@
 #include "Eingabe.h"
 
-#include "Textumwandlung.h"
-#include "Voderedezazarire.h"
-
 #include <QLineEdit>
 
 #include <type_traits>
 
-using Voderedezazarire::Fehler;
-using Voderedezazarire::Fehlerart;
-
-template <typename T> T Eingabe::Lesen(QLineEdit* feld, T (*umwandlung)(const QString&)) {
-  feld_ = feld;
-  ganzzahlig_ = std::is_integral_v<T>;
-  const T wert = umwandlung(feld->text());
+void Eingabe::Umrechnen(const Umrechnungsrichtung& richtung, std::span<QLineEdit* const> felder,
+                        Umrechnungsdatensatz& u) {
+  FelderLesen(richtung, u, [&](std::size_t i, auto& ziel) {
+    feld_ = felder[i];
+    ganzzahlig_ = std::is_integral_v<std::remove_reference_t<decltype(ziel)>>;
+    TextLesen(feld_->text(), ziel);
+  });
   feld_ = nullptr;
-  return wert;
-}
-
-float Eingabe::Single(QLineEdit* feld) {
-  return Lesen(feld, TextAlsSingle);
-}
-double Eingabe::Double(QLineEdit* feld) {
-  return Lesen(feld, TextAlsDouble);
-}
-std::int16_t Eingabe::Integer(QLineEdit* feld) {
-  return Lesen(feld, TextAlsInteger);
-}
-
-void Eingabe::Berechnen(void (*berechnung)(), QLineEdit* quelle) {
-  try {
-    berechnung();
-  } catch (const Fehler& fehler) {
-    if (fehler.art() == Fehlerart::Ueberlauf) {
-      feld_ = quelle;
-      ganzzahlig_ = false;
-    }
-    throw;
-  }
+  Berechnen(richtung, u, [&](std::size_t i) {
+    feld_ = felder[i];
+    ganzzahlig_ = false;
+  });
 }

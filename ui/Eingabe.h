@@ -1,21 +1,22 @@
-// Where a text box is read: every handler reads its boxes through an
-// Eingabe, which converts the text (Textumwandlung.h) and remembers the box
-// it is reading, so that an error can name that box and put the focus back.
+// Where the text boxes of an input window are read: the handler gives an
+// Eingabe its boxes and the direction they belong to (Eingabefelder.h); it
+// reads them into the record and converts, remembering the box it is at, so
+// that an error can name that box and put the focus back.
 #pragma once
 
-#include <cstdint>
+#include "Eingabefelder.h"
+
+#include <span>
 
 class QLineEdit;
-class QString;
 
 class Eingabe {
 public:
-  float Single(QLineEdit* feld);
-  double Double(QLineEdit* feld);
-  std::int16_t Integer(QLineEdit* feld);
-  /// Runs a conversion; an overflow there stems from the value in `quelle`
-  /// (the strip, or the easting the strip is taken from) and names it.
-  void Berechnen(void (*berechnung)(), QLineEdit* quelle);
+  /// Reads `felder`, one box per field of `richtung` and in its order, into
+  /// `u`, then converts `u`. An overflow in the conversion is blamed on the
+  /// box of `richtung.ueberlaufFeld`.
+  void Umrechnen(const Umrechnungsrichtung& richtung, std::span<QLineEdit* const> felder,
+                 Umrechnungsdatensatz& u);
 
   /// The box whose conversion failed, or nullptr.
   [[nodiscard]] QLineEdit* Fehlerfeld() const { return feld_; }
@@ -23,7 +24,6 @@ public:
   [[nodiscard]] bool Ganzzahlig() const { return ganzzahlig_; }
 
 private:
-  template <typename T> T Lesen(QLineEdit* feld, T (*umwandlung)(const QString&));
   QLineEdit* feld_ = nullptr;
   bool ganzzahlig_ = false;
 };

@@ -1,5 +1,7 @@
 #include "Formular.h"
 
+#include "Eingabefelder.h"
+
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -108,7 +110,7 @@ QLabel* Formular::Wertfeld(const char* name, Twips lage, const QColor& farbe) {
   return label;
 }
 
-QLineEdit* Formular::Textfeld(const char* name, Twips lage, const QStringList& feldname) {
+QLineEdit* Formular::Textfeld(const char* name, Twips lage, const Eingabefeld& eingabefeld) {
   auto* feld = new QLineEdit(this);
   feld->setObjectName(QLatin1String(name));
   feld->setGeometry(Rechteck(lage));
@@ -117,8 +119,12 @@ QLineEdit* Formular::Textfeld(const char* name, Twips lage, const QStringList& f
   // long would lose its tail silently and might then read as a number. The
   // whole text stays, and reading it refuses it (Hoechstlaenge).
   feld->setMaxLength(std::numeric_limits<int>::max());
-  feld->setAccessibleName(feldname.join(QStringLiteral(", ")));
-  feld->setProperty("feldname", feldname.join(QStringLiteral(" – ")));
+  QStringList beschriftungen{QString::fromUtf8(eingabefeld.beschriftung)};
+  if (*eingabefeld.gruppe) {
+    beschriftungen.prepend(QString::fromUtf8(eingabefeld.gruppe));
+  }
+  feld->setAccessibleName(beschriftungen.join(QStringLiteral(", ")));
+  feld->setProperty("feldname", Feldname(eingabefeld));
   return feld;
 }
 

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+struct Eingabefeld;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -51,9 +52,9 @@ protected:
   QLabel* Beschriftung(const char* name, const QString& text, Twips lage, const QColor& farbe);
   /// A label whose value is set at load; selectable and copyable.
   QLabel* Wertfeld(const char* name, Twips lage, const QColor& farbe);
-  /// A text box; `feldname` names it for screen readers and error messages,
-  /// as its captions read ("Geographische Breite", "Sekunden").
-  QLineEdit* Textfeld(const char* name, Twips lage, const QStringList& feldname);
+  /// The text box of `feld`, named for screen readers and error messages as
+  /// its captions read ("Geographische Breite", "Sekunden").
+  QLineEdit* Textfeld(const char* name, Twips lage, const Eingabefeld& feld);
   /// A push button; `arial` false keeps the platform's default font.
   QPushButton* Knopf(const char* name, const QString& text, Twips lage, bool arial = true);
   /// A straight green line from (x1, y1) to (x2, y2), horizontal or vertical.

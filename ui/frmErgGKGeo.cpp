@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-frmErgGKGeo::frmErgGKGeo()
-    : Formular(QStringLiteral("Ergebnis für geographische Lagoren"), 5505, 5415) {
+frmErgGKGeo::frmErgGKGeo(const Voderedezazarire::Umrechnungsdatensatz& daten)
+    : Formular(QStringLiteral("Ergebnis für geographische Lagoren"), 5505, 5415), daten_(daten) {
   setObjectName(QStringLiteral("frmErgGKGeo"));
   const QString grad = QStringLiteral("Grad");
   const QString minuten = QStringLiteral("Minuten");
@@ -47,7 +47,7 @@ frmErgGKGeo::frmErgGKGeo()
 }
 
 void frmErgGKGeo::Form_Load() {
-  const auto& u = Voderedezazarire::Umrechnungsdaten;
+  const auto& u = daten_;
   Label9->setText(GanzzahlText(u.LaengeGrad));
   Label10->setText(GanzzahlText(u.LaengeMin));
   Label11->setText(GanzzahlText(u.LaengeSek));

@@ -3,6 +3,8 @@
 
 #include "Formular.h"
 
+#include "Voderedezazarire.h"
+
 class QLabel;
 class QPushButton;
 
@@ -10,7 +12,8 @@ class frmErgGKGeo : public Formular {
   Q_OBJECT
 
 public:
-  frmErgGKGeo();
+  /// The window showing the results in `daten`, read by Form_Load.
+  explicit frmErgGKGeo(const Voderedezazarire::Umrechnungsdatensatz& daten);
 
   QLabel* Label9;        ///< longitude degrees, set at load
   QLabel* Label10;       ///< longitude minutes
@@ -20,9 +23,12 @@ public:
   QLabel* Label14;       ///< latitude seconds
   QPushButton* Command1; ///< "Schließen"
 
-  /// Copies the six components from the conversion state, once, before the
+  /// Copies the six components from its record, once, before the
   /// window is shown. Throws Fehler(Ueberlauf) at the first component
   /// outside −32768..32767; the labels before it keep their text.
   void Form_Load();
   void Command1_Click();
+
+private:
+  const Voderedezazarire::Umrechnungsdatensatz& daten_;
 };

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-frmErgGeoGK::frmErgGeoGK()
-    : Formular(QStringLiteral("Ergebnis für Gauss-Krüger - Lagoren"), 5280, 2775) {
+frmErgGeoGK::frmErgGeoGK(const Voderedezazarire::Umrechnungsdatensatz& daten)
+    : Formular(QStringLiteral("Ergebnis für Gauss-Krüger - Lagoren"), 5280, 2775), daten_(daten) {
   setObjectName(QStringLiteral("frmErgGeoGK"));
   Beschriftung("Label1", QStringLiteral("Rechtswert (X)"), {480, 360, 1335, 255}, Farbe::Rot);
   Label3 = Wertfeld("Label3", {2280, 360, 1815, 255}, Farbe::Rot);
@@ -19,7 +19,7 @@ frmErgGeoGK::frmErgGeoGK()
 }
 
 void frmErgGeoGK::Form_Load() {
-  const auto& u = Voderedezazarire::Umrechnungsdaten;
+  const auto& u = daten_;
   Label3->setText(MeterText(u.Rechtswert));
   Label4->setText(MeterText(u.Hochwert));
 }

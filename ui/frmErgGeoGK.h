@@ -3,6 +3,8 @@
 
 #include "Formular.h"
 
+#include "Voderedezazarire.h"
+
 class QLabel;
 class QPushButton;
 
@@ -10,14 +12,18 @@ class frmErgGeoGK : public Formular {
   Q_OBJECT
 
 public:
-  frmErgGeoGK();
+  /// The window showing the results in `daten`, read by Form_Load.
+  explicit frmErgGeoGK(const Voderedezazarire::Umrechnungsdatensatz& daten);
 
   QLabel* Label3;        ///< easting, set at load
   QLabel* Label4;        ///< northing, set at load
   QPushButton* Command1; ///< "Schließen"
 
-  /// Copies the results from the conversion state, once, before the window
-  /// is shown; later conversions do not change it.
+  /// Copies the results from its record, once, before the window is shown;
+  /// later conversions do not change it.
   void Form_Load();
   void Command1_Click();
+
+private:
+  const Voderedezazarire::Umrechnungsdatensatz& daten_;
 };

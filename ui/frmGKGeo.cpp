@@ -1,5 +1,6 @@
 #include "frmGKGeo.h"
 
+#include "Eingabefelder.h"
 #include "Fehleranzeige.h"
 #include "Fensterdaten.h"
 #include "Voderedezazarire.h"
@@ -11,12 +12,12 @@
 frmGKGeo::frmGKGeo()
     : Formular(QStringLiteral("Gauss-Krüger in geographische Lagoren"), 5730, 2655) {
   setObjectName(QStringLiteral("frmGKGeo"));
-  const QString rechtswert = QStringLiteral("Rechtswert (X) [m]");
-  const QString hochwert = QStringLiteral("Hochwert (Y) [m]");
-  Beschriftung("Label1", rechtswert, {840, 240, 1695, 255}, Farbe::Blau);
-  Text1 = Textfeld("Text1", {3000, 240, 1815, 330}, {rechtswert});
-  Beschriftung("Label2", hochwert, {840, 1080, 1695, 255}, Farbe::Blau);
-  Text2 = Textfeld("Text2", {3000, 1080, 1815, 330}, {hochwert});
+  // The captions are those of the fields the boxes fill.
+  const auto& f = RichtungGKGeo.felder;
+  Beschriftung("Label1", QString::fromUtf8(f[0].beschriftung), {840, 240, 1695, 255}, Farbe::Blau);
+  Text1 = Textfeld("Text1", {3000, 240, 1815, 330}, f[0]);
+  Beschriftung("Label2", QString::fromUtf8(f[1].beschriftung), {840, 1080, 1695, 255}, Farbe::Blau);
+  Text2 = Textfeld("Text2", {3000, 1080, 1815, 330}, f[1]);
   Command1 = Knopf("Command1", QStringLiteral("Berechnen"), {3600, 1800, 1455, 495});
   Command2 = Knopf("Command2", QStringLiteral("Schließen"), {960, 1800, 1455, 495});
 
@@ -35,12 +36,8 @@ frmGKGeo::frmGKGeo()
 void frmGKGeo::Command1_Click() {
   Ereignis(this, [this](Eingabe& eingabe) {
     auto& u = Voderedezazarire::Umrechnungsdaten;
-    u.Rechtswert = eingabe.Double(Text1);
-    u.Hochwert = eingabe.Double(Text2);
-    // The strip is the easting's millions: an overflow there is the easting's.
-    eingabe.Berechnen(Voderedezazarire::BerechneGKGeo, Text1);
-
-    FensterOeffnen(Fensterdaten.FensterErgGKGeo);
+    eingabe.Umrechnen(RichtungGKGeo, Eingabefelder(), u);
+    FensterOeffnen(Fensterdaten.FensterErgGKGeo, u);
   });
 }
 

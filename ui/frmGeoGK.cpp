@@ -1,5 +1,6 @@
 #include "frmGeoGK.h"
 
+#include "Eingabefelder.h"
 #include "Fehleranzeige.h"
 #include "Fensterdaten.h"
 #include "Voderedezazarire.h"
@@ -11,29 +12,26 @@
 frmGeoGK::frmGeoGK()
     : Formular(QStringLiteral("geographische in Gauss-Krüger - Lagoren"), 6270, 4740) {
   setObjectName(QStringLiteral("frmGeoGK"));
-  const QString laenge = QStringLiteral("Geographische Länge");
-  const QString breite = QStringLiteral("Geographische Breite");
-  const QString grad = QStringLiteral("Grad");
-  const QString minuten = QStringLiteral("Minuten");
-  const QString sekunden = QStringLiteral("Sekunden");
-  const QString streifen = QStringLiteral("Meridianstreifen - Nr.");
+  // The captions are those of the fields the boxes fill.
+  const auto& f = RichtungGeoGK.felder;
+  auto text = [](const char* beschriftung) { return QString::fromUtf8(beschriftung); };
 
-  Beschriftung("Label1", laenge, {1320, 240, 2055, 255}, Farbe::Gruen);
-  Beschriftung("Label3", grad, {840, 720, 615, 255}, Farbe::Blau);
-  Beschriftung("Label4", minuten, {1920, 720, 735, 255}, Farbe::Blau);
-  Beschriftung("Label5", sekunden, {3000, 720, 855, 255}, Farbe::Blau);
-  Text1 = Textfeld("Text1", {720, 1200, 615, 330}, {laenge, grad});
-  Text2 = Textfeld("Text2", {1920, 1200, 615, 330}, {laenge, minuten});
-  Text3 = Textfeld("Text3", {3120, 1200, 615, 330}, {laenge, sekunden});
-  Beschriftung("Label2", breite, {1320, 2280, 1815, 255}, Farbe::Gruen);
-  Beschriftung("Label6", grad, {840, 2760, 615, 255}, Farbe::Blau);
-  Beschriftung("Label7", minuten, {1920, 2760, 735, 255}, Farbe::Blau);
-  Beschriftung("Label8", sekunden, {3000, 2760, 855, 255}, Farbe::Blau);
-  Text4 = Textfeld("Text4", {720, 3240, 615, 330}, {breite, grad});
-  Text5 = Textfeld("Text5", {1920, 3240, 615, 330}, {breite, minuten});
-  Text6 = Textfeld("Text6", {3120, 3240, 615, 330}, {breite, sekunden});
-  Beschriftung("Label9", streifen, {720, 4200, 1815, 255}, Farbe::Blau);
-  Text7 = Textfeld("Text7", {3120, 4200, 615, 330}, {streifen});
+  Beschriftung("Label1", text(f[0].gruppe), {1320, 240, 2055, 255}, Farbe::Gruen);
+  Beschriftung("Label3", text(f[0].beschriftung), {840, 720, 615, 255}, Farbe::Blau);
+  Beschriftung("Label4", text(f[1].beschriftung), {1920, 720, 735, 255}, Farbe::Blau);
+  Beschriftung("Label5", text(f[2].beschriftung), {3000, 720, 855, 255}, Farbe::Blau);
+  Text1 = Textfeld("Text1", {720, 1200, 615, 330}, f[0]);
+  Text2 = Textfeld("Text2", {1920, 1200, 615, 330}, f[1]);
+  Text3 = Textfeld("Text3", {3120, 1200, 615, 330}, f[2]);
+  Beschriftung("Label2", text(f[3].gruppe), {1320, 2280, 1815, 255}, Farbe::Gruen);
+  Beschriftung("Label6", text(f[3].beschriftung), {840, 2760, 615, 255}, Farbe::Blau);
+  Beschriftung("Label7", text(f[4].beschriftung), {1920, 2760, 735, 255}, Farbe::Blau);
+  Beschriftung("Label8", text(f[5].beschriftung), {3000, 2760, 855, 255}, Farbe::Blau);
+  Text4 = Textfeld("Text4", {720, 3240, 615, 330}, f[3]);
+  Text5 = Textfeld("Text5", {1920, 3240, 615, 330}, f[4]);
+  Text6 = Textfeld("Text6", {3120, 3240, 615, 330}, f[5]);
+  Beschriftung("Label9", text(f[6].beschriftung), {720, 4200, 1815, 255}, Farbe::Blau);
+  Text7 = Textfeld("Text7", {3120, 4200, 615, 330}, f[6]);
   Command1 = Knopf("Command1", QStringLiteral("Berechnen"), {4680, 360, 1335, 495});
   Command2 = Knopf("Command2", QStringLiteral("Schließen"), {4680, 1320, 1335, 495});
 
@@ -70,17 +68,8 @@ frmGeoGK::frmGeoGK()
 void frmGeoGK::Command1_Click() {
   Ereignis(this, [this](Eingabe& eingabe) {
     auto& u = Voderedezazarire::Umrechnungsdaten;
-    u.LaengeGrad = eingabe.Single(Text1);
-    u.LaengeMin = eingabe.Single(Text2);
-    u.LaengeSek = eingabe.Single(Text3);
-    u.BreiteGrad = eingabe.Single(Text4);
-    u.BreiteMin = eingabe.Single(Text5);
-    u.BreiteSek = eingabe.Single(Text6);
-    u.StreifenNr = eingabe.Integer(Text7);
-    // Both integer products take the strip: an overflow there is the strip's.
-    eingabe.Berechnen(Voderedezazarire::BerechneGeoGK, Text7);
-
-    FensterOeffnen(Fensterdaten.FensterErgGeoGK);
+    eingabe.Umrechnen(RichtungGeoGK, Eingabefelder(), u);
+    FensterOeffnen(Fensterdaten.FensterErgGeoGK, u);
   });
 }
 
