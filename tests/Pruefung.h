@@ -107,66 +107,88 @@ inline double Zahl(const QString& text) {
   return ok ? wert : qQNaN();
 }
 
-/// One line of referenz.gie.
+/// One row of referenz.gie.
 struct Fall {
+  QString art; // the row's keyword: ergebnis, endlich, arbeitsfeld, fehler
   QString richtung, name;
   QStringList eingabe;
-  QString erwartung;   // numbers, "endlich" or an error kind
-  QList<double> werte; // the numbers of `erwartung`; geo-gk: R, H, tolerance
-  int feld = 0;        // box to blame, 1-based; 0 for none
+  QList<double> werte; // ergebnis: the results; arbeitsfeld: the field's value
+  double toleranz = 0.0;
+  QString arbeitsfeld;
+  QString erwartung; // fehler: the error kind
+  int feld = 0;      // fehler: box to blame, 1-based; 0 for none
   QString hinweis;
   QStringList geschrieben;
-  QString ebene;       // empty for cases that convert, "feld" for working fields
-  QString arbeitsfeld; // a working field to compare instead of the results
-  [[nodiscard]] bool Fehlschlag() const { return !ebene.isEmpty() && arbeitsfeld.isEmpty(); }
+  QString ebene; // "" for rows that convert, "feld" for arbeitsfeld
+  [[nodiscard]] bool Fehlschlag() const { return art == QLatin1String("fehler"); }
 };
 
-/// The lines of a table in tests/ (`datei`), split into columns; comment
-/// and blank lines left out.
-inline QList<QStringList> Tabelle(const char* datei) {
+/// The rows of a table in tests/ (`datei`), split into columns; comment and
+/// blank lines left out. Each row starts with a keyword (its first word; a
+/// second one may name the locale) that `spalten` knows, and has exactly
+/// that many columns: any other row stops the test, naming file and line.
+inline QList<QStringList> Tabelle(const char* datei, const QMap<QString, int>& spalten) {
   QFile f(QStringLiteral(VAZ_TESTDATEN "/") + QLatin1String(datei));
   if (!f.open(QIODevice::ReadOnly)) {
     qFatal("%s fehlt", datei);
   }
   QList<QStringList> zeilen;
+  int nummer = 0;
   for (const QString& zeile : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
+    ++nummer;
+    if (zeile.startsWith(QLatin1Char('#')) || zeile.trimmed().isEmpty()) {
+      continue;
+    }
     QStringList s = zeile.split(QLatin1Char('|'));
     for (QString& spalte : s) { // one blank each side belongs to the separator
       spalte = spalte.mid(spalte.startsWith(QLatin1Char(' ')) ? 1 : 0);
       spalte.chop(spalte.endsWith(QLatin1Char(' ')) ? 1 : 0);
     }
-    if (!zeile.startsWith(QLatin1Char('#')) && s.size() > 2) {
-      zeilen << s;
+    const int soll = spalten.value(s[0].section(QLatin1Char(' '), 0, 0), -1);
+    if (s.size() != soll) {
+      qFatal("%s:%d: %s", datei, nummer,
+             soll < 0 ? "unbekanntes Schlüsselwort"
+                      : qPrintable(QStringLiteral("%1 Spalten statt %2").arg(s.size()).arg(soll)));
     }
+    zeilen << s;
   }
   return zeilen;
 }
 
+/// Numbers separated by blanks, German as the tables write them.
+inline QList<double> Zahlen(const QString& text) {
+  QList<double> werte;
+  for (const QString& zahl : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    werte << Zahl(zahl);
+  }
+  return werte;
+}
+
 inline QList<Fall> Faelle() {
   QList<Fall> faelle;
-  for (const QStringList& s : Tabelle("referenz.gie")) {
+  const QMap<QString, int> spalten = {
+      {"ergebnis", 6}, {"endlich", 4}, {"arbeitsfeld", 7}, {"fehler", 9}};
+  for (const QStringList& s : Tabelle("referenz.gie", spalten)) {
     Fall f;
-    f.richtung = s[0];
-    f.name = s[1];
-    f.eingabe = s[2].split(QLatin1Char(';'));
-    f.erwartung = s[3];
-    if (s.size() >= 8) {
-      f.feld = s[4].toInt(); // "-": 0
-      f.hinweis = s[5];
-      f.geschrieben = s[6].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    f.art = s[0];
+    f.richtung = s[1];
+    f.name = s[2];
+    f.eingabe = s[3].split(QLatin1Char(';'));
+    if (f.art == QLatin1String("ergebnis")) {
+      f.werte = Zahlen(s[4]);
+      f.toleranz = Zahl(s[5]);
+    } else if (f.art == QLatin1String("arbeitsfeld")) {
+      f.arbeitsfeld = s[4];
+      f.werte = Zahlen(s[5]);
+      f.toleranz = Zahl(s[6]);
+      f.ebene = QStringLiteral("feld");
+    } else if (f.Fehlschlag()) {
+      f.erwartung = s[4];
+      f.feld = s[5].toInt(); // "-": 0
+      f.hinweis = s[6];
+      f.geschrieben = s[7].split(QLatin1Char(' '), Qt::SkipEmptyParts);
       f.geschrieben.sort();
-      f.ebene = s[7];
-    } else if (f.erwartung != QLatin1String("endlich")) {
-      QStringList teile =
-          QString(f.erwartung).remove(QChar(0xB1)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-      if (teile.size() == 4 && teile[1] == QLatin1String("=")) { // field = value ± tolerance
-        f.arbeitsfeld = teile.takeFirst();
-        f.ebene = QStringLiteral("feld");
-        teile.removeFirst();
-      }
-      for (const QString& zahl : teile) {
-        f.werte << Zahl(zahl);
-      }
+      f.ebene = s[8];
     }
     faelle << f;
   }

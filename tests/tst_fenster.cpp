@@ -84,9 +84,10 @@ void Durchspielen(QPushButton* oeffnen, const Fall& fall, const QStringList& ein
     QCOMPARE(slot.data(), ergebnis);
     QVERIFY(Meldungen.isEmpty());
     const QStringList ist = Werte(ergebnis);
-    const bool meter = fall.werte.size() == 3; // three decimals shown, or whole numbers
-    for (qsizetype i = 0; i < fall.werte.size() - meter; ++i) {
-      VAZ_NAHE(Zahl(ist[i]), fall.werte[i], meter ? fall.werte[2] + 0.0005 : 0.0);
+    // Metres are shown with three decimals, angles as whole numbers.
+    const double gerundet = fall.richtung == QLatin1String("geo-gk") ? 0.0005 : 0.0;
+    for (qsizetype i = 0; i < fall.werte.size(); ++i) {
+      VAZ_NAHE(Zahl(ist[i]), fall.werte[i], fall.toleranz + gerundet);
     }
     return;
   }
