@@ -3,11 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPixmap>
 #include <QResource>
-#include <QTranslator>
 #include <QWidget>
 
 #include <utility>
@@ -52,14 +49,6 @@ QIcon Fenstersymbol() {
         QPixmap::fromImage(QImage(pixel.data(), groesse, groesse, QImage::Format_RGBA8888)));
   }
   return symbol;
-}
-
-void QtTexteLaden(QApplication& app) {
-  auto* qtTexte = new QTranslator(&app);
-  if (qtTexte->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(qtTexte);
-  }
 }
 
 void NachDemErstenBild(QWidget* fenster, std::function<void()> arbeit) {

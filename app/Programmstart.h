@@ -5,15 +5,11 @@
 
 #include <functional>
 
-class QApplication;
 class QIcon;
 class QWidget;
 
 /// The window icon in the window-frame sizes; decodes nothing.
 QIcon Fenstersymbol();
-
-/// Installs Qt's German texts (context menus, "OK") when they are there.
-void QtTexteLaden(QApplication& app);
 
 /// Runs `arbeit` once, right after `fenster` has drawn its first frame.
 void NachDemErstenBild(QWidget* fenster, std::function<void()> arbeit);

@@ -1,5 +1,6 @@
 // Program start: the application's identity, then the main window.
 #include "Programmstart.h"
+#include "QtTexte.h"
 #include "frmHaupt.h"
 
 #include <QApplication>
