@@ -17,6 +17,7 @@ frmGKGeo::frmGKGeo()
   Text1 = Textfeld("Text1", {3000, 240, 1815, 330}, {rechtswert});
   Beschriftung("Label2", hochwert, {840, 1080, 1695, 255}, Farbe::Blau);
   Text2 = Textfeld("Text2", {3000, 1080, 1815, 330}, {hochwert});
+  Beschriften({{"Label1", Text1}, {"Label2", Text2}});
   Command1 = Knopf("Command1", QStringLiteral("Berechnen"), {3600, 1800, 1455, 495});
   Command2 = Knopf("Command2", QStringLiteral("Schließen"), {960, 1800, 1455, 495});
 
