@@ -1,8 +1,9 @@
 // The five windows driven as a user drives them: every reference case typed
 // into its input window (those that convert with Enter in each box in
 // turn), Tab and Enter on buttons, several windows at once, an over-long
-// paste, many windows opened and closed, random texts, and the look of all
-// five (CTest runs `darstellung` again at device pixel ratio 2).
+// paste, many windows opened and closed, random texts, the look of all
+// five (CTest runs `darstellung` again at device pixel ratio 2) and what a
+// screen reader finds in them.
 // Random texts: seed VAZ_ZUFALL_SEED, presses VAZ_ZUFALL_ANZAHL (Pruefung.h);
 // a long run needs no care for QtTest's function timeout: main() lifts it.
 #include "Fensterdaten.h"
@@ -15,13 +16,16 @@
 #include "frmHaupt.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QClipboard>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -295,16 +299,78 @@ private slots:
       const QImage bild = w->grab().toImage();
       const qreal faktor = w->devicePixelRatioF();
       QCOMPARE(bild.size(), w->size() * faktor);
-      for (QWidget* linie :
-           w->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^Line")))) {
+      for (const Formular::Rahmenlinie& linie : static_cast<Formular*>(w)->Linien()) {
         // Green in the middle, background one logical pixel beside it.
-        const QPoint mitte = linie->geometry().center() * faktor;
-        const QPoint quer = linie->width() > linie->height() ? QPoint(0, 1) : QPoint(1, 0);
-        QCOMPARE(bild.pixelColor(mitte), QColor(0, 192, 0));
-        QVERIFY(bild.pixelColor(mitte + quer * faktor) != QColor(0, 192, 0));
+        const QPoint mitte = linie.lage.center() * faktor;
+        const QPoint quer = linie.lage.width() > linie.lage.height() ? QPoint(0, 1) : QPoint(1, 0);
+        QVERIFY2(bild.pixelColor(mitte) == QColor(0, 192, 0), linie.name);
+        QVERIFY2(bild.pixelColor(mitte + quer * faktor) != QColor(0, 192, 0), linie.name);
       }
     }
     QCOMPARE(QApplication::topLevelWidgets().size(), 5);
+  }
+
+  void vorlesen() {
+    // Walked as a screen reader walks them: all five are windows, every
+    // object is named, each box is labelled by its nearest caption, each
+    // value is named with its captions and can be read and selected as text.
+    Klicken(Ausgefuellt<frmGeoGK>(haupt->Command2, MitteGeo)->Command1);
+    auto* gk = Ausgefuellt<frmGKGeo>(haupt->Command1, MitteGK);
+    Klicken(gk->Command1);
+    QStringList werte;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      QAccessibleInterface* fenster = QAccessible::queryAccessibleInterface(w);
+      QCOMPARE(fenster->role(), QAccessible::Window);
+      QCOMPARE(fenster->text(QAccessible::Name), w->windowTitle());
+      for (int i = 0; i < fenster->childCount(); ++i) {
+        QAccessibleInterface* objekt = fenster->child(i);
+        const QString name = objekt->text(QAccessible::Name);
+        QStringList beschriftungen;
+        for (const auto& [beschriftung, art] : objekt->relations(QAccessible::Label)) {
+          beschriftungen << beschriftung->text(QAccessible::Name);
+        }
+        QVERIFY2(!name.isEmpty(), qPrintable(w->objectName()));
+        if (objekt->role() == QAccessible::EditableText) {
+          QVERIFY2(beschriftungen.size() == 1 && name.endsWith(beschriftungen[0]),
+                   qPrintable(name));
+        } else if (QAccessibleTextInterface* text = objekt->textInterface()) {
+          const int n = text->characterCount();
+          text->setSelection(0, 0, n);
+          QCOMPARE(static_cast<QLabel*>(objekt->object())->selectedText(), text->text(0, n));
+          QCOMPARE(beschriftungen.join(QStringLiteral(" – ")) + ' ' + text->text(0, n), name);
+          werte << name;
+        }
+      }
+    }
+    werte.sort();
+    QCOMPARE(werte,
+             (QStringList{"Geographische Breite – Grad 50", "Geographische Breite – Minuten 0",
+                          "Geographische Breite – Sekunden 0", "Geographische Länge – Grad 9",
+                          "Geographische Länge – Minuten 0", "Geographische Länge – Sekunden 0",
+                          "Hochwert (Y) 5540279,543", "Rechtswert (X) 3500000,000"}));
+
+    // The real error box: a modal alert named by the error kind, its icon too.
+    MelderSetzen({});
+    Tippen(gk->Text1, QString());
+    QStringList box;
+    QTimer wache;
+    connect(&wache, &QTimer::timeout, [&] {
+      if (auto* meldung = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        QAccessibleInterface* alarm = QAccessible::queryAccessibleInterface(meldung);
+        box << alarm->text(QAccessible::Name) << QString::number(alarm->role())
+            << QString::number(alarm->state().modal);
+        for (int i = 0; i < alarm->childCount(); ++i) {
+          box << alarm->child(i)->text(QAccessible::Name);
+        }
+        meldung->button(QMessageBox::Ok)->click();
+      }
+    });
+    wache.start(10);
+    Klicken(gk->Command1);
+    FensterTestsVorbereiten();
+    QCOMPARE(box.mid(0, 4),
+             (QStringList{"Typen unverträglich", QString::number(QAccessible::AlertMessage), "1",
+                          "Warnung"}));
   }
 };
 

@@ -3,6 +3,7 @@
 #include "Textumwandlung.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -22,7 +23,14 @@ void Melden(QWidget* fenster, const QString& text) {
     melder(fenster, titel, text);
     return;
   }
-  QMessageBox::warning(fenster, titel, text);
+  QMessageBox box(QMessageBox::Warning, titel, text, QMessageBox::Ok, fenster);
+  // A screen reader announces the box by its name: the error kind, the
+  // message's first line, rather than the program's name in the title.
+  box.setAccessibleName(text.section(QLatin1Char('\n'), 0, 0));
+  if (auto* symbol = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+    symbol->setAccessibleName(QStringLiteral("Warnung"));
+  }
+  box.exec();
 }
 
 QString Hinweis(Fehlerart art, bool inFeld, Feldinhalt inhalt) {

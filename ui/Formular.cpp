@@ -1,11 +1,13 @@
 #include "Formular.h"
 
 #include "Eingabefelder.h"
+#include "Zugaenglichkeit.h"
 
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -50,6 +52,7 @@ void Einpassen(QWidget* w) {
 } // namespace
 
 Formular::Formular(const QString& titel, int breiteTwips, int hoeheTwips) : QWidget(nullptr) {
+  ZugaenglichkeitEinrichten();
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(titel);
   setFixedSize(Px(breiteTwips), Px(hoeheTwips));
@@ -80,6 +83,13 @@ void Formular::keyPressEvent(QKeyEvent* ereignis) {
   QWidget::keyPressEvent(ereignis);
 }
 
+void Formular::paintEvent(QPaintEvent* /*ereignis*/) {
+  QPainter maler(this);
+  for (const Rahmenlinie& linie : linien_) {
+    maler.fillRect(linie.lage, Farbe::Gruen);
+  }
+}
+
 QFont Formular::Arial9() {
   QFont schrift(QStringLiteral("Arial"));
   schrift.setPointSize(9);
@@ -87,8 +97,7 @@ QFont Formular::Arial9() {
   return schrift;
 }
 
-QLabel* Formular::Label(const char* name, const QString& text, Twips lage, const QColor& farbe) {
-  auto* label = new QLabel(text, this);
+QLabel* Formular::Label(QLabel* label, const char* name, Twips lage, const QColor& farbe) {
   label->setObjectName(QLatin1String(name));
   label->setGeometry(Rechteck(lage));
   label->setFont(Arial9());
@@ -98,13 +107,14 @@ QLabel* Formular::Label(const char* name, const QString& text, Twips lage, const
 
 QLabel* Formular::Beschriftung(const char* name, const QString& text, Twips lage,
                                const QColor& farbe) {
-  QLabel* label = Label(name, text, lage, farbe);
+  QLabel* label = Label(new QLabel(text, this), name, lage, farbe);
   einzupassen_.push_back(label);
   return label;
 }
 
-QLabel* Formular::Wertfeld(const char* name, Twips lage, const QColor& farbe) {
-  QLabel* label = Label(name, QString(), lage, farbe);
+QLabel* Formular::Wertfeld(const char* name, Twips lage, const QColor& farbe,
+                           const QList<QLabel*>& beschriftungen) {
+  QLabel* label = Label(new Wertanzeige(this, beschriftungen), name, lage, farbe);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   label->setFocusPolicy(Qt::StrongFocus); // reachable with Tab, to copy without a mouse
   return label;
@@ -128,6 +138,14 @@ QLineEdit* Formular::Textfeld(const char* name, Twips lage, const Eingabefeld& e
   return feld;
 }
 
+void Formular::Beschriften(std::initializer_list<std::pair<const char*, QWidget*>> paare) {
+  for (const auto& [beschriftung, feld] : paare) {
+    if (auto* label = findChild<QLabel*>(QLatin1String(beschriftung))) {
+      label->setBuddy(feld);
+    }
+  }
+}
+
 QPushButton* Formular::Knopf(const char* name, const QString& text, Twips lage, bool arial) {
   auto* knopf = new QPushButton(text, this);
   knopf->setObjectName(QLatin1String(name));
@@ -139,16 +157,8 @@ QPushButton* Formular::Knopf(const char* name, const QString& text, Twips lage, 
   return knopf;
 }
 
-QWidget* Formular::Linie(const char* name, int x1, int y1, int x2, int y2) {
-  auto* linie = new QWidget(this);
-  linie->setObjectName(QLatin1String(name));
+void Formular::Linie(const char* name, int x1, int y1, int x2, int y2) {
   // A line includes both end points: one pixel wide across, length + 1 along.
-  linie->setGeometry(Px(std::min(x1, x2)), Px(std::min(y1, y2)), Px(std::abs(x2 - x1)) + 1,
-                     Px(std::abs(y2 - y1)) + 1);
-  linie->setAutoFillBackground(true);
-  QPalette palette = linie->palette();
-  palette.setColor(QPalette::Window, Farbe::Gruen);
-  linie->setPalette(palette);
-  linie->setAttribute(Qt::WA_TransparentForMouseEvents);
-  return linie;
+  linien_.push_back({name, QRect(Px(std::min(x1, x2)), Px(std::min(y1, y2)),
+                                 Px(std::abs(x2 - x1)) + 1, Px(std::abs(y2 - y1)) + 1)});
 }

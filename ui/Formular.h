@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 struct Eingabefeld;
@@ -33,37 +35,52 @@ inline const QColor Rot{255, 0, 0};
 } // namespace Farbe
 
 /// Base of every window: caption, fixed client size, deleted when closed,
-/// no owner.
+/// no owner; a window to screen readers.
 class Formular : public QWidget {
   Q_OBJECT
 
 public:
   Formular(const QString& titel, int breiteTwips, int hoeheTwips);
 
+  /// A frame line in logical pixels, drawn as part of the window: decoration,
+  /// so screen readers do not walk through it.
+  struct Rahmenlinie {
+    const char* name;
+    QRect lage;
+  };
+  [[nodiscard]] const std::vector<Rahmenlinie>& Linien() const { return linien_; }
+
 protected:
   /// Fits the captions (see Einpassen) when the window is first shown.
   bool event(QEvent* ereignis) override;
   /// Return or Enter on a focused button presses it, as on every desktop.
   void keyPressEvent(QKeyEvent* ereignis) override;
+  void paintEvent(QPaintEvent* ereignis) override;
 
   /// Arial 9 pt, the font of most controls.
   static QFont Arial9();
 
   QLabel* Beschriftung(const char* name, const QString& text, Twips lage, const QColor& farbe);
-  /// A label whose value is set at load; selectable and copyable.
-  QLabel* Wertfeld(const char* name, Twips lage, const QColor& farbe);
+  /// A label whose value is set at load; selectable and copyable, read by
+  /// screen readers with its `beschriftungen` (outermost first).
+  QLabel* Wertfeld(const char* name, Twips lage, const QColor& farbe,
+                   const QList<QLabel*>& beschriftungen);
   /// The text box of `feld`, named for screen readers and error messages as
   /// its captions read ("Geographische Breite", "Sekunden").
   QLineEdit* Textfeld(const char* name, Twips lage, const Eingabefeld& feld);
+  /// Ties each caption (by object name) to the box it captions, for screen
+  /// readers: the box's labelled-by relation.
+  void Beschriften(std::initializer_list<std::pair<const char*, QWidget*>> paare);
   /// A push button; `arial` false keeps the platform's default font.
   QPushButton* Knopf(const char* name, const QString& text, Twips lage, bool arial = true);
   /// A straight green line from (x1, y1) to (x2, y2), horizontal or vertical.
-  QWidget* Linie(const char* name, int x1, int y1, int x2, int y2);
+  void Linie(const char* name, int x1, int y1, int x2, int y2);
 
 private:
-  /// A label in Arial 9 pt and colour `farbe`.
-  QLabel* Label(const char* name, const QString& text, Twips lage, const QColor& farbe);
+  /// Places `label` in Arial 9 pt and colour `farbe`.
+  QLabel* Label(QLabel* label, const char* name, Twips lage, const QColor& farbe);
 
   /// Captioned controls whose font is still to be fitted to their caption.
   std::vector<QWidget*> einzupassen_;
+  std::vector<Rahmenlinie> linien_;
 };

@@ -9,26 +9,27 @@
 frmErgGKGeo::frmErgGKGeo(const Voderedezazarire::Umrechnungsdatensatz& daten)
     : Formular(QStringLiteral("Ergebnis für geographische Lagoren"), 5505, 5415), daten_(daten) {
   setObjectName(QStringLiteral("frmErgGKGeo"));
-  const QString grad = QStringLiteral("Grad");
-  const QString minuten = QStringLiteral("Minuten");
-  const QString sekunden = QStringLiteral("Sekunden");
+  const QString gradText = QStringLiteral("Grad");
+  const QString minutenText = QStringLiteral("Minuten");
+  const QString sekundenText = QStringLiteral("Sekunden");
 
-  Beschriftung("Label1", QStringLiteral("Geographische Länge"), {1680, 240, 1935, 255},
-               Farbe::Gruen);
-  Beschriftung("Label3", grad, {1320, 840, 495, 255}, Farbe::Gruen);
-  Beschriftung("Label4", minuten, {2520, 840, 735, 255}, Farbe::Gruen);
-  Beschriftung("Label5", sekunden, {3840, 840, 855, 255}, Farbe::Gruen);
-  Label9 = Wertfeld("Label9", {1320, 1440, 735, 255}, Farbe::Rot);
-  Label10 = Wertfeld("Label10", {2520, 1440, 735, 255}, Farbe::Rot);
-  Label11 = Wertfeld("Label11", {3840, 1440, 735, 255}, Farbe::Rot);
-  Beschriftung("Label2", QStringLiteral("Geographische Breite"), {1680, 2520, 1935, 255},
-               Farbe::Gruen);
-  Beschriftung("Label6", grad, {1320, 3120, 495, 255}, Farbe::Gruen);
-  Beschriftung("Label7", minuten, {2520, 3120, 735, 255}, Farbe::Gruen);
-  Beschriftung("Label8", sekunden, {3840, 3120, 855, 255}, Farbe::Gruen);
-  Label12 = Wertfeld("Label12", {1320, 3720, 735, 255}, Farbe::Rot);
-  Label13 = Wertfeld("Label13", {2520, 3720, 735, 255}, Farbe::Rot);
-  Label14 = Wertfeld("Label14", {3840, 3720, 735, 255}, Farbe::Rot);
+  // Each value is read with the heading of its block and of its column.
+  QLabel* laenge = Beschriftung("Label1", QStringLiteral("Geographische Länge"),
+                                {1680, 240, 1935, 255}, Farbe::Gruen);
+  QLabel* grad = Beschriftung("Label3", gradText, {1320, 840, 495, 255}, Farbe::Gruen);
+  QLabel* minuten = Beschriftung("Label4", minutenText, {2520, 840, 735, 255}, Farbe::Gruen);
+  QLabel* sekunden = Beschriftung("Label5", sekundenText, {3840, 840, 855, 255}, Farbe::Gruen);
+  Label9 = Wertfeld("Label9", {1320, 1440, 735, 255}, Farbe::Rot, {laenge, grad});
+  Label10 = Wertfeld("Label10", {2520, 1440, 735, 255}, Farbe::Rot, {laenge, minuten});
+  Label11 = Wertfeld("Label11", {3840, 1440, 735, 255}, Farbe::Rot, {laenge, sekunden});
+  QLabel* breite = Beschriftung("Label2", QStringLiteral("Geographische Breite"),
+                                {1680, 2520, 1935, 255}, Farbe::Gruen);
+  grad = Beschriftung("Label6", gradText, {1320, 3120, 495, 255}, Farbe::Gruen);
+  minuten = Beschriftung("Label7", minutenText, {2520, 3120, 735, 255}, Farbe::Gruen);
+  sekunden = Beschriftung("Label8", sekundenText, {3840, 3120, 855, 255}, Farbe::Gruen);
+  Label12 = Wertfeld("Label12", {1320, 3720, 735, 255}, Farbe::Rot, {breite, grad});
+  Label13 = Wertfeld("Label13", {2520, 3720, 735, 255}, Farbe::Rot, {breite, minuten});
+  Label14 = Wertfeld("Label14", {3840, 3720, 735, 255}, Farbe::Rot, {breite, sekunden});
   Command1 = Knopf("Command1", QStringLiteral("Schließen"), {2280, 4680, 1455, 495});
 
   Linie("Line1", 3720, 360, 4920, 360);

@@ -18,6 +18,7 @@ frmGKGeo::frmGKGeo()
   Text1 = Textfeld("Text1", {3000, 240, 1815, 330}, f[0]);
   Beschriftung("Label2", QString::fromUtf8(f[1].beschriftung), {840, 1080, 1695, 255}, Farbe::Blau);
   Text2 = Textfeld("Text2", {3000, 1080, 1815, 330}, f[1]);
+  Beschriften({{"Label1", Text1}, {"Label2", Text2}});
   Command1 = Knopf("Command1", QStringLiteral("Berechnen"), {3600, 1800, 1455, 495});
   Command2 = Knopf("Command2", QStringLiteral("Schließen"), {960, 1800, 1455, 495});
 

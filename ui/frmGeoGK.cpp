@@ -32,6 +32,13 @@ frmGeoGK::frmGeoGK()
   Text6 = Textfeld("Text6", {3120, 3240, 615, 330}, f[5]);
   Beschriftung("Label9", text(f[6].beschriftung), {720, 4200, 1815, 255}, Farbe::Blau);
   Text7 = Textfeld("Text7", {3120, 4200, 615, 330}, f[6]);
+  Beschriften({{"Label3", Text1},
+               {"Label4", Text2},
+               {"Label5", Text3},
+               {"Label6", Text4},
+               {"Label7", Text5},
+               {"Label8", Text6},
+               {"Label9", Text7}});
   Command1 = Knopf("Command1", QStringLiteral("Berechnen"), {4680, 360, 1335, 495});
   Command2 = Knopf("Command2", QStringLiteral("Schließen"), {4680, 1320, 1335, 495});
 
