@@ -45,12 +45,12 @@ private slots:
     QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(geo.join('\n').toUtf8()) > 0);
     datei.close();
     QProcess hin, zurueck;
-    Starten(hin, {"geo-gk", datei.fileName(), "-o", aus.fileName()}, {});
+    Starten(hin, {"geo-gk", "-p", datei.fileName(), "-o", aus.fileName()}, {});
     QVERIFY(hin.exitCode() == 0 && aus.open(QIODevice::ReadOnly));
     QStringList gk; // point name, Rechtswert, Hochwert
     for (const QString& zeile : QString(aus.readAll()).trimmed().split('\n'))
       gk << zeile.section(';', 0, 0) + ';' + zeile.section(';', 8);
-    Starten(zurueck, {"gk-geo"}, gk.join('\n').toUtf8());
+    Starten(zurueck, {"gk-geo", "--punkt"}, gk.join('\n').toUtf8());
     QStringList zeilen = QString(zurueck.readAllStandardOutput()).trimmed().split('\n');
     for (qsizetype i = 0; i < zeilen.size(); ++i) { // name and whole seconds back, no strip
       zeilen[i] = zeilen[i].section(';', 0, 0) + ';' + zeilen[i].section(';', 3);
@@ -68,14 +68,14 @@ private slots:
     QTest::addColumn<QString>("meldung");
     QTest::addColumn<QByteArray>("ausgabe"); // what "alt" then holds
     QTest::newRow("Fehler mittendrin")
-        << QStringList{"gk-geo", "-"}
-        << QByteArray("A;3500000;5540279,543\n1;2;3;4\nB;x;1\n# A\n\nC;3500000;1e100\r\n4e10;0\n"
-                      "3500000;0")
-        << 0 << 1 << "2 von 6 Zeilen umgerechnet"
-        << QByteArray("A;3500000;5540279,543;9;0;0;50;0;0\n1;2;3;4;Typen unverträglich: 4 Felder "
-                      "statt 2 oder 3\nB;x;1;Typen unverträglich: Feld 2 (Rechtswert (X) [m])\n# A"
-                      "\n\nC;3500000;1e100;Gleitkommafehler\r\n4e10;0;Überlauf: Feld 1 (Rechtswert"
-                      " (X) [m])\n3500000;0;9;0;0;0;0;0\n");
+        << QStringList{"gk-geo", "-p", "-"}
+        << QByteArray("A;3500000;5540279,543\n1;2\nB;x;1\n# A\n\nC;3500000;1e100\r\nD;4e10;0\n"
+                      "E;3500000;0")
+        << 0 << 1 << "2 von 6 Zeilen umgerechnet, 1 Kommentarzeile übernommen"
+        << QByteArray("A;3500000;5540279,543;9;0;0;50;0;0\n1;2;Typen unverträglich: 2 Felder "
+                      "statt mindestens 3\nB;x;1;Typen unverträglich: Feld 2 (Rechtswert (X) [m])"
+                      "\n# A\n\nC;3500000;1e100;Gleitkommafehler\r\nD;4e10;0;Überlauf: Feld 2 "
+                      "(Rechtswert (X) [m])\nE;3500000;0;9;0;0;0;0;0\n");
     QTest::newRow("Kopfzeile") << QStringList{"geo-gk", "--kopfzeile", "--trenner", "tab"}
                                << QByteArray("L\n9\t0\t0\t50\t0\t0\t3") << 0 << 0 << "1 von 1"
                                << QByteArray("L\tRechtswert\tHochwert\n9\t0\t0\t50\t0\t0\t3\t"
