@@ -1,6 +1,5 @@
 #include "Auftrag.h"
 
-#include "Fehler.h"
 #include "Stapel.h"
 #include "Textumwandlung.h"
 
@@ -8,22 +7,14 @@
 
 namespace {
 
-/// Whether `c` can stand inside a number the windows read: a separator `c`
-/// would cut such a number into other numbers.
+/// Whether `c` can stand inside a number the windows read, at its start or
+/// within: a separator `c` would cut such a number into other numbers.
 bool InZahlen(QChar c) {
   const QLocale locale = Zahlenlocale();
-  const QString zeichen = QStringLiteral("0123456789+-eE\u2212") + locale.decimalPoint() +
-                          locale.groupSeparator() + locale.negativeSign() + locale.positiveSign() +
-                          locale.exponential();
-  if (zeichen.contains(c)) {
-    return true;
-  }
-  try { // blanks are read around a number only, never inside
-    (void)TextAlsDouble(u'1' + QString(c) + u'5');
-    return true;
-  } catch (const Voderedezazarire::Fehler&) {
-    return false;
-  }
+  return (QStringLiteral("0123456789+-eE\u2212") + locale.decimalPoint() +
+          locale.groupSeparator() + locale.negativeSign() + locale.positiveSign() +
+          locale.exponential())
+      .contains(c);
 }
 
 char Trenner(const QString& wahl) {
