@@ -114,14 +114,14 @@ private slots:
                           << ausgabe;
     };
     zeile(
-        "Fehler mittendrin", {"gk-geo", "-p", "-"},
+        "Fehler mittendrin", {"gk-geo", "-p", "-", "--kodierung", "windows-1252"},
         "A;3500000;5540279,543\n1;2\nB;x;1\n#A;3500000;0\n\nC;3500000;1e100\r\nD;4e10;0\nF;3500000;"
         "1e8\nE;3500000;0",
         0, 1, "2 von 7 Zeilen umgerechnet, 1 Kommentarzeile übernommen|Zeile 4 beginnt mit #",
-        "A;3500000;5540279,543;9;0;0;50;0;0\n1;2;Typen unverträglich: 2 Felder statt mindestens 3\n"
-        "B;x;1;Typen unverträglich: Feld 2 (Rechtswert (X) [m])\n#A;3500000;0\n\nC;3500000;1e100;"
-        "Gleitkommafehler\r\nD;4e10;0;Überlauf: Feld 2 (Rechtswert (X) [m])\nF;3500000;1e8;"
-        "Überlauf: Ergebnis Geographische Breite – Grad\nE;3500000;0;9;0;0;0;0;0\n");
+        "A;3500000;5540279,543;9;0;0;50;0;0\n1;2;Typen unvertr\xE4glich: 2 Felder statt mindestens"
+        " 3\nB;x;1;Typen unvertr\xE4glich: Feld 2 (Rechtswert (X) [m])\n#A;3500000;0\n\nC;3500000;"
+        "1e100;Gleitkommafehler\r\nD;4e10;0;\334berlauf: Feld 2 (Rechtswert (X) [m])\nF;3500000;"
+        "1e8;\334berlauf: Ergebnis Geographische Breite \x96 Grad\nE;3500000;0;9;0;0;0;0;0\n");
     zeile("Kopfzeile", {"geo-gk", "--kopfzeile", "--trenner", "tab"}, "L\n9\t0\t0\t50\t0\t0\t3\tH",
           0, 0, "1 von 1",
           "L\tRechtswert\tHochwert\n9\t0\t0\t50\t0\t0\t3\tH\t3500000,000\t5540279,543\n");
@@ -136,11 +136,11 @@ private slots:
         "getrennt? Dann mit Semikolon als Feldtrenner exportieren\n");
     zeile("Anführungszeichen, Windows-1252", {"gk-geo", "-p"},
           "\"M\xFC; alt\";\"3536022,765\";5559555,519;\"a "
-          "\"\"b\"\"\"\r\n\"Zeile\nzwei\";x;1\n#B;3500000;0",
-          0, 1, "1 von 2|Zeile 4 beginnt mit #",
+          "\"\"b\"\"\"\r\n\"Zeile\nzwei\";x;1\n# \"x\n#B;3500000;0",
+          0, 1, "1 von 2 Zeilen umgerechnet, 2 Kommentarzeilen|Zeile 5 beginnt mit #",
           "\"M\xFC; alt\";\"3536022,765\";5559555,519;\"a "
           "\"\"b\"\"\";9;30;15;50;10;19\r\n\"Zeile\nzwei\";"
-          "x;1;Typen unvertr\xE4glich: Feld 2 (Rechtswert (X) [m])\n#B;3500000;0\n");
+          "x;1;Typen unvertr\xE4glich: Feld 2 (Rechtswert (X) [m])\n# \"x\n#B;3500000;0\n");
     zeile("BOM", {"gk-geo", "-p"},
           "\xEF\xBB\xBFP;3500000;5540279,543\nQ;\xEF\xBB\xBF"
           "3500000;1",
@@ -153,15 +153,16 @@ private slots:
           "alt\n−9;0;0;50;0;0;−3;−2500000,000;5540279,543\n-9;0;0;50;0;0;-3;−2500000,000;5540279,"
           "543\n");
     const QByteArray alt("alt\n"), viel = QByteArray("9;0;0;50;0;0;3\n").repeated(20000);
-    zeile("Zeile zu lang", {"gk-geo"}, QByteArray(65535, 'a') + '\n' + QByteArray(1048577, 'a'), 0,
-          2, "Zeile 2: eine Zeile ist länger", alt);
+    zeile("Zeile zu lang", {"gk-geo"},
+          QByteArray(65535, 'a') + '\n' + QByteArray(1048577, 'a') + '\n', 0, 2,
+          "Zeile 2: eine Zeile ist länger", alt);
     zeile("Trenner in Zahlen", {"geo-gk", "--trenner", "-"}, viel, 0, 2, "„-“ kann in Zahlen", alt);
     zeile("UTF-16", {"geo-gk"},
           QByteArray("\xFF\xFE"
                      "9\0;\0",
                      6) +
               viel,
-          0, 2, "UTF-16", alt);
+          0, 2, "ist UTF-16 kodiert", alt);
     zeile("später kein UTF-8", {"geo-gk"}, "Ä;0\n" + viel + "\xC4;0\n", 0, 2,
           "Zeile 20002 ist kein UTF-8", alt);
     zeile("offenes Anführungszeichen", {"geo-gk"}, viel + "\"P;0\n1\n", 0, 2,
