@@ -11,9 +11,8 @@ namespace {
 /// within: a separator `c` would cut such a number into other numbers.
 bool InZahlen(QChar c) {
   const QLocale locale = Zahlenlocale();
-  return (QStringLiteral("0123456789+-eE\u2212") + locale.decimalPoint() +
-          locale.groupSeparator() + locale.negativeSign() + locale.positiveSign() +
-          locale.exponential())
+  return (QStringLiteral("0123456789+-eE\u2212") + locale.decimalPoint() + locale.groupSeparator() +
+          locale.negativeSign() + locale.positiveSign() + locale.exponential())
       .contains(c);
 }
 
@@ -41,13 +40,14 @@ char Trenner(const QString& wahl) {
 Auftrag Auswerten(const QStringList& argumente) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
-      "Rechnet Punktlisten zwischen geographischen Koordinaten auf dem Bessel-Ellipsoid und "
-      "Gauss-Krüger-Koordinaten in 3°-Meridianstreifen um, Zeile für Zeile.\n\n"
+      "Rechnet Punktlisten zwischen geographischen Koordinaten auf dem Bessel-Ellipsoid\n"
+      "und Gauss-Krüger-Koordinaten in 3°-Meridianstreifen um, Zeile für Zeile.\n\n"
       "Die Koordinaten stehen am Zeilenanfang, mit --punkt hinter einem Punktnamen:\n"
       "  geo-gk: LaengeGrad;LaengeMin;LaengeSek;BreiteGrad;BreiteMin;BreiteSek;Streifen\n"
       "  gk-geo: Rechtswert;Hochwert\n"
-      "Weitere Felder (Höhe, Bemerkung) werden übernommen, die Ergebnisse ans Zeilenende "
-      "gehängt. Felder in Anführungszeichen dürfen ; und Zeilenumbrüche enthalten."));
+      "Weitere Felder (Höhe, Bemerkung) werden übernommen, die Ergebnisse ans\n"
+      "Zeilenende gehängt. Felder in Anführungszeichen dürfen den Feldtrenner und\n"
+      "Zeilenumbrüche enthalten."));
   const QCommandLineOption hilfe = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("richtung"), QStringLiteral("geo-gk oder gk-geo"),
@@ -63,8 +63,9 @@ Auftrag Auswerten(const QStringList& argumente) {
   const QCommandLineOption punkt({QStringLiteral("p"), QStringLiteral("punkt")},
                                  QStringLiteral("Das erste Feld jeder Zeile ist ein Punktname."));
   const QCommandLineOption trenner(
-      QStringLiteral("trenner"), QStringLiteral("Feldtrenner: ein Zeichen oder tab (Vorgabe: ;)."),
-      QStringLiteral("Z"), QStringLiteral(";"));
+      QStringLiteral("trenner"),
+      QStringLiteral("Feldtrenner: ein ASCII-Zeichen oder tab (Vorgabe: ;)."), QStringLiteral("Z"),
+      QStringLiteral(";"));
   const QCommandLineOption kopfzeile(
       QStringLiteral("kopfzeile"),
       QStringLiteral("Übernimmt die erste Zeile mit den Namen der Ergebnisspalten."));

@@ -47,9 +47,9 @@ bool Umbenennbar(const QString& pfad) {
     }
     info = QFileInfo(info.symLinkTarget());
   }
-  const QString ordner = info.dir().canonicalPath();
+  const QString ordner = info.dir().canonicalPath() + u'/';
   return (!info.exists() || info.isFile()) && !info.isSymLink() &&
-         !ordner.startsWith(QLatin1String("/dev")) && !ordner.startsWith(QLatin1String("/proc"));
+         !ordner.startsWith(QLatin1String("/dev/")) && !ordner.startsWith(QLatin1String("/proc/"));
 }
 
 /// Percent of the input file read, each value once, on a terminal that is

@@ -134,13 +134,13 @@ private slots:
         "(Rechtswert (X) [m]) – ein Punktname? Dann mit --punkt\nQ;x;1;Typen unverträglich: Feld 1"
         " (Rechtswert (X) [m])\n1,\"2,5\";Typen unverträglich: 1 Feld statt mindestens 2 – mit , "
         "getrennt? Dann mit Semikolon als Feldtrenner exportieren\n");
-    zeile("Anführungszeichen, Windows-1252", {"gk-geo", "-p"},
-          "\"M\xFC; alt\";\"3536022,765\";5559555,519;\"a "
-          "\"\"b\"\"\"\r\n\"Zeile\nzwei\";x;1\n# \"x\n#B;3500000;0",
-          0, 1, "1 von 2 Zeilen umgerechnet, 2 Kommentarzeilen|Zeile 5 beginnt mit #",
-          "\"M\xFC; alt\";\"3536022,765\";5559555,519;\"a "
-          "\"\"b\"\"\";9;30;15;50;10;19\r\n\"Zeile\nzwei\";"
-          "x;1;Typen unvertr\xE4glich: Feld 2 (Rechtswert (X) [m])\n# \"x\n#B;3500000;0\n");
+    zeile(
+        "Anführungszeichen, Windows-1252", {"gk-geo", "-p"},
+        "\"M\xFC; \"\"alt\"\";x\";3536022,765;\"5559555,519\"\r\n\"Zeile\nzwei\";x;1\n#;\"x\n#B;"
+        "3500000;0",
+        0, 1, "1 von 2 Zeilen umgerechnet, 2 Kommentarzeilen|Zeile 5 beginnt mit #",
+        "\"M\xFC; \"\"alt\"\";x\";3536022,765;\"5559555,519\";9;30;15;50;10;19\r\n\"Zeile\nzwei\";"
+        "x;1;Typen unvertr\xE4glich: Feld 2 (Rechtswert (X) [m])\n#;\"x\n#B;3500000;0\n");
     zeile("BOM", {"gk-geo", "-p"},
           "\xEF\xBB\xBFP;3500000;5540279,543\nQ;\xEF\xBB\xBF"
           "3500000;1",
