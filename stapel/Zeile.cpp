@@ -1,11 +1,13 @@
 #include "Zeile.h"
 
+#include "Kodierung.h"
+
 using Voderedezazarire::Fehler;
 using Voderedezazarire::Fehlerart;
 
 namespace {
 
-/// The numbers of a line, in their order after a point name.
+/// The coordinates of a record, in their order.
 namespace GeoGKFeld {
 enum : std::size_t {
   LaengeGrad,
@@ -36,75 +38,141 @@ constexpr const char* SpaltenGeoGK[] = {"Rechtswert", "Hochwert"};
 constexpr const char* SpaltenGKGeo[] = {"LaengeGrad", "LaengeMin", "LaengeSek",
                                         "BreiteGrad", "BreiteMin", "BreiteSek"};
 
+constexpr char Anfuehrung = '"';
+
 } // namespace
 
-Zeilenumrechner::Zeilenumrechner(Richtung richtung, std::string trenner)
-    : richtung_(richtung), trenner_(std::move(trenner)) {}
+Zeilenumrechner::Art Zeilenumrechner::ArtVon(Richtung richtung) {
+  switch (richtung) {
+  case Richtung::GKGeo:
+    return {NamenGKGeo, SpaltenGKGeo, &Zeilenumrechner::GKGeo};
+  case Richtung::GeoGK:
+    break;
+  }
+  return {NamenGeoGK, SpaltenGeoGK, &Zeilenumrechner::GeoGK};
+}
+
+Zeilenumrechner::Zeilenumrechner(const Zeilenformat& format)
+    : format_(format), art_(ArtVon(format.richtung)) {}
 
 std::string Zeilenumrechner::Spaltennamen() const {
   std::string namen;
-  auto anhaengen = [&](const auto& spalten) {
-    for (const char* name : spalten) {
-      namen += trenner_ + name;
-    }
-  };
-  if (richtung_ == Richtung::GeoGK) {
-    anhaengen(SpaltenGeoGK);
-  } else {
-    anhaengen(SpaltenGKGeo);
+  for (const char* name : art_.spalten) {
+    namen += format_.trenner;
+    Anhaengen(name, namen);
   }
   return namen;
 }
 
-bool Zeilenumrechner::Umrechnen(std::string_view zeile, std::string& aus) {
-  aus += zeile;
+std::size_t Zeilenumrechner::Zerlegen(std::string_view text, bool letzter) {
+  anzahl_ = 0;
+  std::size_t i = 0;
+  for (;;) {
+    const std::size_t anfang = i;
+    if (i < text.size() && text[i] == Anfuehrung) {
+      // A quoted field ends at a quote that is not doubled; "" is a quote.
+      for (++i;; i += 2) {
+        i = text.find(Anfuehrung, i);
+        if (i == std::string_view::npos || (i + 1 == text.size() && !letzter)) {
+          return std::string_view::npos;
+        }
+        if (i + 1 == text.size() || text[i + 1] != Anfuehrung) {
+          ++i;
+          break;
+        }
+      }
+    }
+    while (i < text.size() && text[i] != format_.trenner && text[i] != '\n') {
+      ++i;
+    }
+    if (i == text.size() && !letzter) {
+      return std::string_view::npos;
+    }
+    std::string_view feld = text.substr(anfang, i - anfang);
+    const bool satzende = i == text.size() || text[i] == '\n';
+    if (satzende && feld.ends_with('\r')) {
+      feld.remove_suffix(1);
+    }
+    if (anzahl_ < MaxFelder) {
+      felder_[anzahl_] = feld;
+    }
+    ++anzahl_;
+    if (satzende) {
+      return i;
+    }
+    ++i;
+  }
+}
+
+bool Zeilenumrechner::Umrechnen(std::string_view satz, std::string& aus) {
+  aus += satz;
   const std::size_t ende = aus.size();
-  Zerlegen(zeile);
-  feld_ = Keines;
-  ergebnis_ = Keines;
   try {
-    if (anzahl_ != Soll() && anzahl_ != Soll() + 1) {
-      throw Fehler(Fehlerart::Typenkonflikt);
-    }
-    erstes_ = anzahl_ - Soll();
-    if (richtung_ == Richtung::GeoGK) {
-      GeoGK(aus);
-    } else {
-      GKGeo(aus);
-    }
+    Versuchen(format_.punkt ? 1 : 0, aus);
     return true;
   } catch (const Fehler& fehler) {
     aus.resize(ende);
-    aus += trenner_;
-    aus += Meldung(fehler.art());
+    aus += format_.trenner;
+    std::string text = Meldung(fehler.art());
+    // No number where the coordinates begin, yet they all follow it: a
+    // point name without --punkt.
+    if (fehler.art() == Fehlerart::Typenkonflikt && feld_ == 0 && !format_.punkt &&
+        anzahl_ > art_.felder.size() && Gelingt(1)) {
+      text += " – ein Punktname? Dann mit --punkt";
+    }
+    Anhaengen(text, aus);
     return false;
   }
 }
 
-void Zeilenumrechner::Zerlegen(std::string_view zeile) {
-  anzahl_ = 0;
-  std::size_t anfang = 0;
-  for (;;) {
-    const std::size_t ende = zeile.find(trenner_, anfang);
-    if (anzahl_ < MaxFelder) {
-      felder_[anzahl_] = zeile.substr(anfang, ende - anfang);
-    }
-    ++anzahl_;
-    if (ende == std::string_view::npos) {
-      return;
-    }
-    anfang = ende + trenner_.size();
+bool Zeilenumrechner::Umrechenbar() {
+  return Gelingt(format_.punkt ? 1 : 0);
+}
+
+bool Zeilenumrechner::Gelingt(std::size_t erstes) {
+  probe_.clear();
+  try {
+    Versuchen(erstes, probe_);
+    return true;
+  } catch (const Fehler&) {
+    return false;
   }
 }
 
-std::size_t Zeilenumrechner::Soll() const {
-  return richtung_ == Richtung::GeoGK ? std::size_t{GeoGKFeld::Anzahl}
-                                      : std::size_t{GKGeoFeld::Anzahl};
+void Zeilenumrechner::Versuchen(std::size_t erstes, std::string& aus) {
+  erstes_ = erstes;
+  feld_ = Keines;
+  ergebnis_ = Keines;
+  if (anzahl_ < erstes_ + art_.felder.size()) {
+    throw Fehler(Fehlerart::Typenkonflikt);
+  }
+  const std::size_t anfang = aus.size();
+  (this->*art_.umrechnen)(aus);
+  // A locale's minus sign U+2212 in metres, which Windows-1252 lacks.
+  if (format_.windows1252 && !IstAscii(std::string_view(aus).substr(anfang))) {
+    aus.replace(anfang, std::string::npos,
+                Windows1252AusUtf8(std::string_view(aus).substr(anfang)));
+  }
 }
 
 std::string_view Zeilenumrechner::Feld(std::size_t i) {
   feld_ = static_cast<int>(i);
-  return felder_[erstes_ + i];
+  std::string_view text = felder_[erstes_ + i];
+  if (text.size() >= 2 && text.front() == Anfuehrung && text.back() == Anfuehrung) {
+    text = text.substr(1, text.size() - 2);
+    if (text.find(Anfuehrung) != std::string_view::npos) {
+      wert_.clear();
+      for (std::size_t k = 0; k < text.size(); k += text[k] == Anfuehrung ? 2 : 1) {
+        wert_ += text[k];
+      }
+      text = wert_;
+    }
+  }
+  if (format_.windows1252 && !IstAscii(text)) {
+    wert_ = Utf8AusWindows1252(text);
+    text = wert_;
+  }
+  return text;
 }
 
 void Zeilenumrechner::Berechnen(void (*berechnung)(Voderedezazarire::Umrechnungsdatensatz&),
@@ -131,9 +199,9 @@ void Zeilenumrechner::GeoGK(std::string& aus) {
   u.StreifenNr = leser_.Integer(Feld(GeoGKFeld::Streifen));
   // Both integer products take the strip: an overflow there is the strip's.
   Berechnen(Voderedezazarire::BerechneGeoGK, GeoGKFeld::Streifen);
-  aus += trenner_;
+  aus += format_.trenner;
   schreiber_.Meter(u.Rechtswert, aus);
-  aus += trenner_;
+  aus += format_.trenner;
   schreiber_.Meter(u.Hochwert, aus);
 }
 
@@ -148,24 +216,45 @@ void Zeilenumrechner::GKGeo(std::string& aus) {
                          u.BreiteGrad, u.BreiteMin, u.BreiteSek};
   for (std::size_t i = 0; i < std::size(werte); ++i) {
     ergebnis_ = static_cast<int>(i);
-    aus += trenner_;
+    aus += format_.trenner;
     schreiber_.Ganzzahl(werte[i], aus);
   }
 }
 
 std::string Zeilenumrechner::Meldung(Fehlerart art) const {
   std::string text = Voderedezazarire::Fehlername(art);
-  if (anzahl_ != Soll() && anzahl_ != Soll() + 1) {
-    return text + ": " + std::to_string(anzahl_) + (anzahl_ == 1 ? " Feld" : " Felder") +
-           " statt " + std::to_string(Soll()) + " oder " + std::to_string(Soll() + 1);
+  const std::size_t soll = erstes_ + art_.felder.size();
+  if (anzahl_ < soll) {
+    text += ": " + std::to_string(anzahl_) + (anzahl_ == 1 ? " Feld" : " Felder") +
+            " statt mindestens " + std::to_string(soll);
+    // A spreadsheet's default export: "," between fields, decimal commas quoted.
+    if (anzahl_ == 1 && felder_[0].find(',') != std::string_view::npos) {
+      text += " – mit , getrennt? Dann mit Semikolon als Feldtrenner exportieren";
+    }
+    return text;
   }
   if (feld_ != Keines) {
     const auto i = static_cast<std::size_t>(feld_);
-    return text + ": Feld " + std::to_string(erstes_ + i + 1) + " (" +
-           (richtung_ == Richtung::GeoGK ? NamenGeoGK[i] : NamenGKGeo[i]) + ")";
+    return text + ": Feld " + std::to_string(erstes_ + i + 1) + " (" + art_.felder[i] + ")";
   }
   if (ergebnis_ != Keines) {
     return text + ": Ergebnis " + NamenGeoGK[ergebnis_];
   }
   return text;
+}
+
+void Zeilenumrechner::Anhaengen(std::string_view utf8, std::string& aus) const {
+  std::string feld;
+  const char besondere[] = {format_.trenner, Anfuehrung, '\n', '\r'};
+  if (utf8.find_first_of(std::string_view(besondere, std::size(besondere))) ==
+      std::string_view::npos) {
+    feld = utf8;
+  } else { // quoted, as spreadsheets write such a field
+    feld += Anfuehrung;
+    for (const char c : utf8) {
+      (c == Anfuehrung ? feld += "\"\"" : feld += c);
+    }
+    feld += Anfuehrung;
+  }
+  aus += format_.windows1252 ? Windows1252AusUtf8(feld) : feld;
 }
