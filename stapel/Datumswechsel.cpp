@@ -1,0 +1,153 @@
+#include "Datumswechsel.h"
+
+#include "Auftrag.h"
+
+#include <proj.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr double MeterJeStreifen = 1000000.0; // strip or zone in the easting's millions [m]
+constexpr double Falschost = 500000.0;        // false easting of the central meridian [m]
+constexpr int GradJeStreifen = 3;             // central meridian of strip N: 3° × N
+constexpr int MaxStreifen = 120;              // 3° × 120 = 360°: the last meridian
+
+/// Converts the points in place; a point PROJ cannot convert comes back as
+/// HUGE_VAL and fails with `fehler`.
+void Umrechnen(PJ* objekt, PJ_DIRECTION richtung, std::span<Datumspunkt> lauf,
+               Datumsfehler fehler) {
+  constexpr std::size_t Schritt = sizeof(Datumspunkt);
+  if (objekt != nullptr) {
+    proj_trans_generic(objekt, richtung, &lauf.front().ost, Schritt, lauf.size(),
+                       &lauf.front().nord, Schritt, lauf.size(), nullptr, 0, 0, nullptr, 0, 0);
+  }
+  for (Datumspunkt& p : lauf) {
+    if (objekt == nullptr || !std::isfinite(p.ost) || !std::isfinite(p.nord)) {
+      p.fehler = fehler;
+    }
+  }
+}
+
+/// Calls `schritt(bereich, lauf)` on each run of consecutive points that have
+/// not failed and share their strip or zone: in a point list that is
+/// usually the whole block.
+template <class Schritt> void InLaeufen(std::span<Datumspunkt> punkte, Schritt schritt) {
+  std::size_t anfang = 0;
+  while (anfang < punkte.size()) {
+    if (punkte[anfang].fehler != Datumsfehler::Keiner) {
+      ++anfang;
+      continue;
+    }
+    std::size_t ende = anfang + 1;
+    while (ende < punkte.size() && punkte[ende].fehler == Datumsfehler::Keiner &&
+           punkte[ende].bereich == punkte[anfang].bereich) {
+      ++ende;
+    }
+    schritt(punkte[anfang].bereich, punkte.subspan(anfang, ende - anfang));
+    anfang = ende;
+  }
+}
+
+/// A result's easting must keep its strip or zone in its millions.
+void BereichPruefen(std::span<Datumspunkt> punkte, bool mitMillionen) {
+  for (Datumspunkt& p : punkte) {
+    const double null = mitMillionen ? p.bereich * MeterJeStreifen : 0.0;
+    if (p.fehler == Datumsfehler::Keiner && !(p.ost >= null && p.ost < null + MeterJeStreifen)) {
+      p.fehler = Datumsfehler::AusserhalbBereich;
+    }
+  }
+}
+
+} // namespace
+
+void Datumswechsel::Loescher::operator()(PJ* p) const {
+  proj_destroy(p);
+}
+
+Datumswechsel::Datumswechsel()
+    : kontext_(proj_context_create(), [](PJ_CONTEXT* k) { proj_context_destroy(k); }) {
+  proj_context_set_enable_network(kontext_.get(), 0);
+  proj_log_level(kontext_.get(), PJ_LOG_NONE); // each line's failure is reported in the line
+  gitter_.reset(Erzeugen((std::string("+proj=hgridshift +grids=") + GitterDatei).c_str()));
+  if (!gitter_) {
+    throw Abbruch(
+        QStringLiteral("Das Gitter %1 (BeTA2007) für den Datumswechsel fehlt oder ist "
+                       "unlesbar, gesucht in %2. Es gehört zum Debian-Paket proj-data "
+                       "(apt install proj-data).")
+            .arg(QString::fromUtf8(GitterDatei), QString::fromLocal8Bit(proj_info().searchpath)));
+  }
+}
+
+Datumswechsel::~Datumswechsel() = default;
+
+PJ* Datumswechsel::Erzeugen(const char* definition) const {
+  return proj_create(kontext_.get(), definition);
+}
+
+// The exact transverse Mercator (Poder/Engsager), pinned: a proj.ini may
+// choose another default.
+PJ* Datumswechsel::Streifen(int nummer) {
+  if (nummer < 0 || nummer > MaxStreifen) {
+    return nullptr;
+  }
+  Objekt& objekt = streifen_[nummer];
+  if (!objekt) {
+    const std::string definition =
+        "+proj=tmerc +algo=poder_engsager +lat_0=0 +lon_0=" +
+        std::to_string(nummer * GradJeStreifen) +
+        " +k=1 +x_0=" + std::to_string(static_cast<long>(nummer * MeterJeStreifen + Falschost)) +
+        " +y_0=0 +ellps=bessel";
+    objekt.reset(Erzeugen(definition.c_str()));
+  }
+  return objekt.get();
+}
+
+PJ* Datumswechsel::Zone(int nummer) {
+  Objekt& objekt = zonen_[nummer];
+  if (!objekt) {
+    const std::string definition =
+        "+proj=utm +algo=poder_engsager +zone=" + std::to_string(nummer) + " +ellps=GRS80";
+    objekt.reset(Erzeugen(definition.c_str()));
+  }
+  return objekt.get();
+}
+
+void Datumswechsel::GKNachUTM(std::span<Datumspunkt> punkte, int zone) {
+  InLaeufen(punkte, [this](int streifen, std::span<Datumspunkt> lauf) {
+    Umrechnen(Streifen(streifen), PJ_INV, lauf, Datumsfehler::Abbildung);
+  });
+  InLaeufen(punkte, [this](int, std::span<Datumspunkt> lauf) {
+    Umrechnen(gitter_.get(), PJ_FWD, lauf, Datumsfehler::AusserhalbGitter);
+  });
+  for (Datumspunkt& p : punkte) { // ETRS89 longitude [rad]
+    if (p.fehler == Datumsfehler::Keiner) {
+      p.bereich = zone != Waehlen ? zone : proj_todeg(p.ost) < Zonengrenze ? 32 : 33;
+    }
+  }
+  InLaeufen(punkte, [this](int nummer, std::span<Datumspunkt> lauf) {
+    Umrechnen(Zone(nummer), PJ_FWD, lauf, Datumsfehler::Abbildung);
+  });
+  BereichPruefen(punkte, false);
+}
+
+void Datumswechsel::UTMNachGK(std::span<Datumspunkt> punkte, int streifen) {
+  InLaeufen(punkte, [this](int nummer, std::span<Datumspunkt> lauf) {
+    Umrechnen(Zone(nummer), PJ_INV, lauf, Datumsfehler::Abbildung);
+  });
+  InLaeufen(punkte, [this](int, std::span<Datumspunkt> lauf) {
+    Umrechnen(gitter_.get(), PJ_INV, lauf, Datumsfehler::AusserhalbGitter);
+  });
+  for (Datumspunkt& p : punkte) { // DHDN longitude [rad]
+    if (p.fehler == Datumsfehler::Keiner) {
+      p.bereich = streifen != Waehlen
+                      ? streifen
+                      : static_cast<int>(std::lround(proj_todeg(p.ost) / GradJeStreifen));
+    }
+  }
+  InLaeufen(punkte, [this](int nummer, std::span<Datumspunkt> lauf) {
+    Umrechnen(Streifen(nummer), PJ_FWD, lauf, Datumsfehler::Abbildung);
+  });
+  BereichPruefen(punkte, true);
+}
