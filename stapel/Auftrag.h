@@ -21,6 +21,7 @@ struct Auftrag {
   QString ausgabe; ///< empty: standard output
   std::string trenner;
   bool kopfzeile = false;
+  Datumsoptionen datum;
 };
 
 /// Reads the command line (the first argument is the program itself).

@@ -12,7 +12,6 @@ namespace {
 constexpr double MeterJeStreifen = 1000000.0; // strip or zone in the easting's millions [m]
 constexpr double Falschost = 500000.0;        // false easting of the central meridian [m]
 constexpr int GradJeStreifen = 3;             // central meridian of strip N: 3° × N
-constexpr int MaxStreifen = 120;              // 3° × 120 = 360°: the last meridian
 
 /// Converts the points in place; a point PROJ cannot convert comes back as
 /// HUGE_VAL and fails with `fehler`.
@@ -89,7 +88,7 @@ PJ* Datumswechsel::Erzeugen(const char* definition) const {
 // The exact transverse Mercator (Poder/Engsager), pinned: a proj.ini may
 // choose another default.
 PJ* Datumswechsel::Streifen(int nummer) {
-  if (nummer < 0 || nummer > MaxStreifen) {
+  if (nummer < 0 || nummer > LetzterStreifen) {
     return nullptr;
   }
   Objekt& objekt = streifen_[nummer];
@@ -123,7 +122,7 @@ void Datumswechsel::GKNachUTM(std::span<Datumspunkt> punkte, int zone) {
   });
   for (Datumspunkt& p : punkte) { // ETRS89 longitude [rad]
     if (p.fehler == Datumsfehler::Keiner) {
-      p.bereich = zone != Waehlen ? zone : proj_todeg(p.ost) < Zonengrenze ? 32 : 33;
+      p.bereich = zone != Waehlen ? zone : proj_todeg(p.ost) < Zonengrenze ? WestZone : OstZone;
     }
   }
   InLaeufen(punkte, [this](int nummer, std::span<Datumspunkt> lauf) {

@@ -30,8 +30,13 @@ struct Datumspunkt {
 
 /// The grid file, as Debian's proj-data ships it.
 inline constexpr const char* GitterDatei = "BETA2007.gsb";
-/// The zone changes at this ETRS89 longitude [°]: 32 west of it, 33 from it.
+/// The UTM zones of Germany; the zone changes at the ETRS89 longitude
+/// Zonengrenze [°]: WestZone west of it, OstZone from it.
+inline constexpr int WestZone = 32;
+inline constexpr int OstZone = 33;
 inline constexpr double Zonengrenze = 12.0;
+/// Strip N has its central meridian at 3° × N: 120 is the last meridian.
+inline constexpr int LetzterStreifen = 120;
 /// Zone or strip chosen from the longitude, not forced.
 inline constexpr int Waehlen = -1;
 

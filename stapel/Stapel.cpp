@@ -60,7 +60,7 @@ private:
 class Lauf {
 public:
   explicit Lauf(const Auftrag& auftrag)
-      : auftrag_(auftrag), umrechner_(auftrag.richtung, auftrag.trenner),
+      : auftrag_(auftrag), umrechner_(auftrag.richtung, auftrag.trenner, auftrag.datum),
         eingabeName_(Standardname(auftrag.eingabe, "Standardeingabe")),
         ausgabeName_(Standardname(auftrag.ausgabe, "Standardausgabe")) {}
 
@@ -70,8 +70,9 @@ public:
     Umrechnen();
     Schreiben();
     Abschliessen();
-    std::fprintf(stderr, "%lld von %lld Zeilen umgerechnet\n", umgerechnet_, zeilen_);
-    return umgerechnet_ == zeilen_ ? AllesUmgerechnet : ZeilenFehlgeschlagen;
+    const long long umgerechnet = umrechner_.Umgerechnet();
+    std::fprintf(stderr, "%lld von %lld Zeilen umgerechnet\n", umgerechnet, zeilen_);
+    return umgerechnet == zeilen_ ? AllesUmgerechnet : ZeilenFehlgeschlagen;
   }
 
 private:
@@ -172,12 +173,13 @@ private:
       puffer_ += zeile;
     } else {
       ++zeilen_;
-      umgerechnet_ += umrechner_.Umrechnen(zeile, puffer_) ? 1 : 0;
+      umrechner_.Umrechnen(zeile, puffer_);
     }
     puffer_ += ende;
   }
 
   void Schreiben() {
+    umrechner_.Fertig(puffer_);
     const auto laenge = static_cast<qint64>(puffer_.size());
     if (ausgabe_->write(puffer_.data(), laenge) != laenge) {
       Schreibfehler();
@@ -206,7 +208,6 @@ private:
   std::string puffer_;                   ///< output not yet written
   bool ersteZeile_ = true;
   long long zeilen_ = 0;
-  long long umgerechnet_ = 0;
 };
 
 void Melden(const QString& text) {

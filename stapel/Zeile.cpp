@@ -1,5 +1,8 @@
 #include "Zeile.h"
 
+#include <cmath>
+#include <limits>
+
 using Voderedezazarire::Fehler;
 using Voderedezazarire::Fehlerart;
 
@@ -21,6 +24,9 @@ enum : std::size_t {
 namespace GKGeoFeld {
 enum : std::size_t { Rechtswert, Hochwert, Anzahl };
 } // namespace GKGeoFeld
+namespace UTMGKFeld {
+enum : std::size_t { Zone, Ostwert, Nordwert, Anzahl };
+} // namespace UTMGKFeld
 
 /// The fields' names as the input windows call them; the first six also
 /// name the geographic results.
@@ -30,16 +36,43 @@ constexpr const char* NamenGeoGK[GeoGKFeld::Anzahl] = {
     "Geographische Breite – Minuten", "Geographische Breite – Sekunden",
     "Meridianstreifen - Nr."};
 constexpr const char* NamenGKGeo[GKGeoFeld::Anzahl] = {"Rechtswert (X) [m]", "Hochwert (Y) [m]"};
+constexpr const char* NamenUTMGK[UTMGKFeld::Anzahl] = {"Zone", "Ostwert (E) [m]",
+                                                       "Nordwert (N) [m]"};
 
 /// The result columns, named like the fields of the core's record.
 constexpr const char* SpaltenGeoGK[] = {"Rechtswert", "Hochwert"};
 constexpr const char* SpaltenGKGeo[] = {"LaengeGrad", "LaengeMin", "LaengeSek",
                                         "BreiteGrad", "BreiteMin", "BreiteSek"};
+constexpr const char* SpaltenGKUTM[] = {"Zone", "Ostwert", "Nordwert"};
+
+constexpr double MeterJeMillion = 1000000.0; // strip or zone in the easting's millions [m]
+
+/// The easting's millions, truncated toward zero, as Int16: the strip as
+/// gk-geo takes it, or the zone written in front of an UTM easting.
+int Millionen(double ostwert) {
+  const double millionen = std::trunc(ostwert / MeterJeMillion);
+  if (!(millionen >= std::numeric_limits<std::int16_t>::min() &&
+        millionen <= std::numeric_limits<std::int16_t>::max())) {
+    throw Fehler(Fehlerart::Ueberlauf);
+  }
+  return static_cast<int>(millionen);
+}
+
+int ZonePruefen(int zone) {
+  if (zone != WestZone && zone != OstZone) {
+    throw Fehler(Fehlerart::Ueberlauf, "Zone " + std::to_string(zone) + " statt 32 oder 33");
+  }
+  return zone;
+}
 
 } // namespace
 
-Zeilenumrechner::Zeilenumrechner(Richtung richtung, std::string trenner)
-    : richtung_(richtung), trenner_(std::move(trenner)) {}
+Zeilenumrechner::Zeilenumrechner(Richtung richtung, std::string trenner, Datumsoptionen datum)
+    : richtung_(richtung), trenner_(std::move(trenner)), datum_(datum) {
+  if (richtung_ == Richtung::GKUTM || richtung_ == Richtung::UTMGK) {
+    wechsel_ = std::make_unique<Datumswechsel>();
+  }
+}
 
 std::string Zeilenumrechner::Spaltennamen() const {
   std::string namen;
@@ -48,15 +81,22 @@ std::string Zeilenumrechner::Spaltennamen() const {
       namen += trenner_ + name;
     }
   };
-  if (richtung_ == Richtung::GeoGK) {
+  switch (richtung_) {
+  case Richtung::GeoGK:
+  case Richtung::UTMGK:
     anhaengen(SpaltenGeoGK);
-  } else {
+    break;
+  case Richtung::GKGeo:
     anhaengen(SpaltenGKGeo);
+    break;
+  case Richtung::GKUTM:
+    anhaengen(std::span(SpaltenGKUTM).subspan(datum_.ostwertMitZone ? 1 : 0));
+    break;
   }
   return namen;
 }
 
-bool Zeilenumrechner::Umrechnen(std::string_view zeile, std::string& aus) {
+void Zeilenumrechner::Umrechnen(std::string_view zeile, std::string& aus) {
   aus += zeile;
   const std::size_t ende = aus.size();
   Zerlegen(zeile);
@@ -69,15 +109,17 @@ bool Zeilenumrechner::Umrechnen(std::string_view zeile, std::string& aus) {
     erstes_ = anzahl_ - Soll();
     if (richtung_ == Richtung::GeoGK) {
       GeoGK(aus);
-    } else {
+    } else if (richtung_ == Richtung::GKGeo) {
       GKGeo(aus);
+    } else {
+      DatumLesen(ende);
+      return;
     }
-    return true;
+    ++umgerechnet_;
   } catch (const Fehler& fehler) {
     aus.resize(ende);
     aus += trenner_;
-    aus += Meldung(fehler.art());
-    return false;
+    aus += Meldung(fehler);
   }
 }
 
@@ -98,8 +140,25 @@ void Zeilenumrechner::Zerlegen(std::string_view zeile) {
 }
 
 std::size_t Zeilenumrechner::Soll() const {
-  return richtung_ == Richtung::GeoGK ? std::size_t{GeoGKFeld::Anzahl}
-                                      : std::size_t{GKGeoFeld::Anzahl};
+  switch (richtung_) {
+  case Richtung::GeoGK:
+    return GeoGKFeld::Anzahl;
+  case Richtung::UTMGK:
+    return UTMGKFeld::Anzahl - (datum_.ostwertMitZone ? 1 : 0);
+  default:
+    return GKGeoFeld::Anzahl;
+  }
+}
+
+const char* Zeilenumrechner::Feldname(std::size_t i) const {
+  switch (richtung_) {
+  case Richtung::GeoGK:
+    return NamenGeoGK[i];
+  case Richtung::UTMGK:
+    return NamenUTMGK[i + (datum_.ostwertMitZone ? 1 : 0)];
+  default:
+    return NamenGKGeo[i];
+  }
 }
 
 std::string_view Zeilenumrechner::Feld(std::size_t i) {
@@ -152,16 +211,88 @@ void Zeilenumrechner::GKGeo(std::string& aus) {
   }
 }
 
-std::string Zeilenumrechner::Meldung(Fehlerart art) const {
-  std::string text = Voderedezazarire::Fehlername(art);
+void Zeilenumrechner::DatumLesen(std::size_t stelle) {
+  Datumspunkt punkt;
+  if (richtung_ == Richtung::GKUTM) {
+    punkt.ost = leser_.Double(Feld(GKGeoFeld::Rechtswert));
+    punkt.nord = leser_.Double(Feld(GKGeoFeld::Hochwert));
+    feld_ = static_cast<int>(GKGeoFeld::Rechtswert);
+    punkt.bereich = Millionen(punkt.ost);
+  } else if (datum_.ostwertMitZone) { // the fields after the zone's, one place earlier
+    punkt.ost = leser_.Double(Feld(UTMGKFeld::Ostwert - 1));
+    punkt.nord = leser_.Double(Feld(UTMGKFeld::Nordwert - 1));
+    feld_ = static_cast<int>(UTMGKFeld::Ostwert - 1);
+    punkt.bereich = ZonePruefen(Millionen(punkt.ost));
+    punkt.ost -= punkt.bereich * MeterJeMillion;
+  } else {
+    punkt.bereich = ZonePruefen(leser_.Integer(Feld(UTMGKFeld::Zone)));
+    punkt.ost = leser_.Double(Feld(UTMGKFeld::Ostwert));
+    punkt.nord = leser_.Double(Feld(UTMGKFeld::Nordwert));
+  }
+  block_.push_back(punkt);
+  stellen_.push_back(stelle);
+}
+
+void Zeilenumrechner::Fertig(std::string& aus) {
+  if (block_.empty()) {
+    return;
+  }
+  if (richtung_ == Richtung::GKUTM) {
+    wechsel_->GKNachUTM(block_, datum_.zone);
+  } else {
+    wechsel_->UTMNachGK(block_, datum_.streifen);
+  }
+  std::string fertig;
+  fertig.reserve(aus.size() + block_.size() * 32);
+  std::size_t kopiert = 0;
+  for (std::size_t i = 0; i < block_.size(); ++i) {
+    fertig.append(aus, kopiert, stellen_[i] - kopiert);
+    kopiert = stellen_[i];
+    DatumSchreiben(block_[i], fertig);
+  }
+  fertig.append(aus, kopiert);
+  aus.swap(fertig);
+  block_.clear();
+  stellen_.clear();
+}
+
+void Zeilenumrechner::DatumSchreiben(const Datumspunkt& punkt, std::string& aus) {
+  const bool utm = richtung_ == Richtung::GKUTM;
+  aus += trenner_;
+  switch (punkt.fehler) {
+  case Datumsfehler::Keiner:
+    ++umgerechnet_;
+    break;
+  case Datumsfehler::Abbildung:
+    aus += "Außerhalb der Abbildung: keine geographische Lage";
+    return;
+  case Datumsfehler::AusserhalbGitter:
+    aus += "Außerhalb des Gitters BeTA2007: keine Umrechnung";
+    return;
+  case Datumsfehler::AusserhalbBereich:
+    aus += (utm ? "Ostwert außerhalb der Zone " : "Rechtswert außerhalb des Streifens ") +
+           std::to_string(punkt.bereich);
+    return;
+  }
+  if (utm && !datum_.ostwertMitZone) {
+    aus += std::to_string(punkt.bereich);
+    aus += trenner_;
+  }
+  schreiber_.Meter(
+      utm && datum_.ostwertMitZone ? punkt.bereich * MeterJeMillion + punkt.ost : punkt.ost, aus);
+  aus += trenner_;
+  schreiber_.Meter(punkt.nord, aus);
+}
+
+std::string Zeilenumrechner::Meldung(const Fehler& fehler) const {
+  std::string text = fehler.what();
   if (anzahl_ != Soll() && anzahl_ != Soll() + 1) {
     return text + ": " + std::to_string(anzahl_) + (anzahl_ == 1 ? " Feld" : " Felder") +
            " statt " + std::to_string(Soll()) + " oder " + std::to_string(Soll() + 1);
   }
   if (feld_ != Keines) {
     const auto i = static_cast<std::size_t>(feld_);
-    return text + ": Feld " + std::to_string(erstes_ + i + 1) + " (" +
-           (richtung_ == Richtung::GeoGK ? NamenGeoGK[i] : NamenGKGeo[i]) + ")";
+    return text + ": Feld " + std::to_string(erstes_ + i + 1) + " (" + Feldname(i) + ")";
   }
   if (ergebnis_ != Keines) {
     return text + ": Ergebnis " + NamenGeoGK[ergebnis_];
