@@ -1,20 +1,114 @@
 #include "Auftrag.h"
 
+#include "Fehler.h"
 #include "Stapel.h"
 #include "Textumwandlung.h"
 
 #include <QCommandLineParser>
 
+namespace {
+
+/// Whether `c` can stand inside a number the windows read: a separator `c`
+/// would cut such a number into other numbers.
+bool InZahlen(QChar c) {
+  const QLocale locale = Zahlenlocale();
+  const QString zeichen = QStringLiteral("0123456789+-eE\u2212") + locale.decimalPoint() +
+                          locale.groupSeparator() + locale.negativeSign() + locale.positiveSign() +
+                          locale.exponential();
+  if (zeichen.contains(c)) {
+    return true;
+  }
+  try { // blanks are read around a number only, never inside
+    (void)TextAlsDouble(u'1' + QString(c) + u'5');
+    return true;
+  } catch (const Voderedezazarire::Fehler&) {
+    return false;
+  }
+}
+
+char Trenner(const QString& wahl) {
+  const QString zeichen = wahl == QLatin1String("tab") ? QStringLiteral("\t") : wahl;
+  const QChar c = zeichen.isEmpty() ? QChar() : zeichen.front();
+  if (zeichen.size() != 1 || (c != u'\t' && (c < u' ' || c > u'~')) || c == u'"' || c == u'#') {
+    throw Abbruch(
+        QStringLiteral("--trenner „%1“: ein ASCII-Zeichen außer \" und #, oder tab.").arg(wahl));
+  }
+  if (c == Zahlenlocale().decimalPoint()) {
+    throw Abbruch(QStringLiteral("--trenner „%1“ ist das Dezimalzeichen der Zahlen. Die Tabelle "
+                                 "mit ; als Feldtrenner exportieren, der Vorgabe.")
+                      .arg(wahl));
+  }
+  if (InZahlen(c)) {
+    throw Abbruch(
+        QStringLiteral("--trenner „%1“ kann in Zahlen stehen und sie zerteilen.").arg(wahl));
+  }
+  return c.toLatin1();
+}
+
+/// The options of the datum directions. An option that does not fit the
+/// direction would be ignored: it is refused.
+struct Datumsoptionen {
+  QCommandLineOption zone{QStringLiteral("zone"),
+                          QStringLiteral("gk-utm: die UTM-Zone 32 oder 33 für alle Zeilen "
+                                         "(Vorgabe: nach der ETRS89-Länge, ab 12° Ost 33)."),
+                          QStringLiteral("32|33")};
+  QCommandLineOption streifen{
+      QStringLiteral("streifen"),
+      QStringLiteral("utm-gk: der Meridianstreifen N (0 bis 120, Mittelmeridian 3° × N) für alle "
+                     "Zeilen (Vorgabe: der nächste Mittelmeridian)."),
+      QStringLiteral("N")};
+  QCommandLineOption ostwertMitZone{
+      QStringLiteral("ostwert-mit-zone"),
+      QStringLiteral("gk-utm, utm-gk: die Zone steht vor dem Ostwert (32500000,000) statt in "
+                     "einem eigenen Feld.")};
+
+  void Lesen(const QCommandLineParser& parser, Zeilenformat& format) const {
+    const bool gkutm = format.richtung == Richtung::GKUTM;
+    const bool utmgk = format.richtung == Richtung::UTMGK;
+    NurFuer(parser, zone, gkutm, "gk-utm");
+    NurFuer(parser, streifen, utmgk, "utm-gk");
+    NurFuer(parser, ostwertMitZone, gkutm || utmgk, "gk-utm und utm-gk");
+    bool zahl = true;
+    if (parser.isSet(zone)) {
+      format.zone = parser.value(zone).toInt(&zahl);
+      if (!zahl || (format.zone != WestZone && format.zone != OstZone)) {
+        throw Abbruch(QStringLiteral("--zone „%1“: 32 oder 33.").arg(parser.value(zone)));
+      }
+    }
+    if (parser.isSet(streifen)) {
+      format.streifen = parser.value(streifen).toInt(&zahl);
+      if (!zahl || format.streifen < 0 || format.streifen > LetzterStreifen) {
+        throw Abbruch(QStringLiteral("--streifen „%1“: ein Meridianstreifen von 0 bis 120.")
+                          .arg(parser.value(streifen)));
+      }
+    }
+    format.ostwertMitZone = parser.isSet(ostwertMitZone);
+  }
+
+  static void NurFuer(const QCommandLineParser& parser, const QCommandLineOption& option,
+                      bool passt, const char* richtungen) {
+    if (parser.isSet(option) && !passt) {
+      throw Abbruch(QStringLiteral("--%1 gilt nur für %2.")
+                        .arg(option.names().constFirst(), QString::fromUtf8(richtungen)));
+    }
+  }
+};
+
+} // namespace
+
 Auftrag Auswerten(const QStringList& argumente) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Rechnet Punktlisten zwischen geographischen Koordinaten auf dem Bessel-Ellipsoid und "
-      "Gauss-Krüger-Koordinaten in 3°-Meridianstreifen um, Zeile für Zeile; mit gk-utm und "
-      "utm-gk über den Datumswechsel DHDN/ETRS89 mit dem Gitter BeTA2007 (PROJ).\n\n"
-      "geo-gk: [Punkt;]LGrad;LMin;LSek;BGrad;BMin;BSek;Streifen → Rechtswert;Hochwert\n"
-      "gk-geo: [Punkt;]Rechtswert;Hochwert → LGrad;LMin;LSek;BGrad;BMin;BSek\n"
-      "gk-utm: [Punkt;]Rechtswert;Hochwert → Zone;Ostwert;Nordwert\n"
-      "utm-gk: [Punkt;]Zone;Ostwert;Nordwert → Rechtswert;Hochwert"));
+      "Gauss-Krüger-Koordinaten in 3°-Meridianstreifen um, Zeile für Zeile.\n\n"
+      "Die Koordinaten stehen am Zeilenanfang, mit --punkt hinter einem Punktnamen:\n"
+      "  geo-gk: LaengeGrad;LaengeMin;LaengeSek;BreiteGrad;BreiteMin;BreiteSek;Streifen\n"
+      "  gk-geo: Rechtswert;Hochwert\n"
+      "  gk-utm: Rechtswert;Hochwert, dahinter Zone;Ostwert;Nordwert\n"
+      "  utm-gk: Zone;Ostwert;Nordwert, dahinter Rechtswert;Hochwert\n"
+      "gk-utm und utm-gk wechseln das Datum (DHDN/ETRS89) mit dem Gitter BeTA2007 über PROJ.\n"
+      "Weitere Felder (Höhe, Bemerkung) werden übernommen, die Ergebnisse ans Zeilenende "
+      "gehängt. Felder in Anführungszeichen dürfen ; und Zeilenumbrüche enthalten."));
   const QCommandLineOption hilfe = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("richtung"),
@@ -28,26 +122,22 @@ Auftrag Auswerten(const QStringList& argumente) {
       {QStringLiteral("o"), QStringLiteral("ausgabe")},
       QStringLiteral("Schreibt in AUSGABE statt auf die Standardausgabe."),
       QStringLiteral("AUSGABE"));
+  const QCommandLineOption punkt({QStringLiteral("p"), QStringLiteral("punkt")},
+                                 QStringLiteral("Das erste Feld jeder Zeile ist ein Punktname."));
   const QCommandLineOption trenner(
       QStringLiteral("trenner"), QStringLiteral("Feldtrenner: ein Zeichen oder tab (Vorgabe: ;)."),
       QStringLiteral("Z"), QStringLiteral(";"));
   const QCommandLineOption kopfzeile(
       QStringLiteral("kopfzeile"),
       QStringLiteral("Übernimmt die erste Zeile mit den Namen der Ergebnisspalten."));
-  const QCommandLineOption zone(
-      QStringLiteral("zone"),
-      QStringLiteral("gk-utm: UTM-Zone 32 oder 33 für alle Zeilen (Vorgabe: nach der Länge, "
-                     "ab 12° Ost 33)."),
-      QStringLiteral("32|33"));
-  const QCommandLineOption streifen(
-      QStringLiteral("streifen"),
-      QStringLiteral("utm-gk: Meridianstreifen N (0 bis 120) für alle Zeilen (Vorgabe: der "
-                     "nächste Mittelmeridian)."),
-      QStringLiteral("N"));
-  const QCommandLineOption ostwertMitZone(
-      QStringLiteral("ostwert-mit-zone"),
-      QStringLiteral("Die Zone steht vor dem Ostwert (32500000,000) statt in einem eigenen Feld."));
-  parser.addOptions({ausgabe, trenner, kopfzeile, zone, streifen, ostwertMitZone});
+  const QCommandLineOption kodierung(
+      QStringLiteral("kodierung"),
+      QStringLiteral("Kodierung der Eingabe und Ausgabe: utf-8 oder windows-1252 (Vorgabe: "
+                     "windows-1252, wenn der Anfang der Eingabe kein UTF-8 ist)."),
+      QStringLiteral("K"));
+  const Datumsoptionen datum;
+  parser.addOptions({ausgabe, punkt, trenner, kopfzeile, kodierung, datum.zone, datum.streifen,
+                     datum.ostwertMitZone});
 
   if (!parser.parse(argumente)) {
     throw Abbruch(parser.errorText());
@@ -65,64 +155,35 @@ Auftrag Auswerten(const QStringList& argumente) {
   }
   Auftrag auftrag;
   if (positionen[0] == QLatin1String("geo-gk")) {
-    auftrag.richtung = Richtung::GeoGK;
+    auftrag.format.richtung = Richtung::GeoGK;
   } else if (positionen[0] == QLatin1String("gk-geo")) {
-    auftrag.richtung = Richtung::GKGeo;
+    auftrag.format.richtung = Richtung::GKGeo;
   } else if (positionen[0] == QLatin1String("gk-utm")) {
-    auftrag.richtung = Richtung::GKUTM;
+    auftrag.format.richtung = Richtung::GKUTM;
   } else if (positionen[0] == QLatin1String("utm-gk")) {
-    auftrag.richtung = Richtung::UTMGK;
+    auftrag.format.richtung = Richtung::UTMGK;
   } else {
     throw Abbruch(QStringLiteral("Unbekannte Richtung „%1“: geo-gk, gk-geo, gk-utm oder utm-gk.")
                       .arg(positionen[0]));
   }
-  // An option that does not fit the direction would be ignored: refused.
-  const auto nurFuer = [&](const QCommandLineOption& option, bool passt, const char* richtungen) {
-    if (parser.isSet(option) && !passt) {
-      throw Abbruch(QStringLiteral("--%1 gilt nur für %2.")
-                        .arg(option.names().constFirst(), QString::fromUtf8(richtungen)));
-    }
-  };
-  nurFuer(zone, auftrag.richtung == Richtung::GKUTM, "gk-utm");
-  nurFuer(streifen, auftrag.richtung == Richtung::UTMGK, "utm-gk");
-  nurFuer(ostwertMitZone,
-          auftrag.richtung == Richtung::GKUTM || auftrag.richtung == Richtung::UTMGK,
-          "gk-utm und utm-gk");
-  bool zahl = true;
-  if (parser.isSet(zone)) {
-    auftrag.datum.zone = parser.value(zone).toInt(&zahl);
-    if (!zahl || (auftrag.datum.zone != WestZone && auftrag.datum.zone != OstZone)) {
-      throw Abbruch(QStringLiteral("--zone „%1“: 32 oder 33.").arg(parser.value(zone)));
-    }
-  }
-  if (parser.isSet(streifen)) {
-    auftrag.datum.streifen = parser.value(streifen).toInt(&zahl);
-    if (!zahl || auftrag.datum.streifen < 0 || auftrag.datum.streifen > LetzterStreifen) {
-      throw Abbruch(
-          QStringLiteral("--streifen „%1“: ein Meridianstreifen von 0 bis 120 (Mittelmeridian "
-                         "3° × N).")
-              .arg(parser.value(streifen)));
-    }
-  }
-  auftrag.datum.ostwertMitZone = parser.isSet(ostwertMitZone);
+  datum.Lesen(parser, auftrag.format);
   if (positionen.size() == 2 && positionen[1] != QLatin1String("-")) {
     auftrag.eingabe = positionen[1];
   }
   if (parser.value(ausgabe) != QLatin1String("-")) {
     auftrag.ausgabe = parser.value(ausgabe);
   }
-  QString zeichen = parser.value(trenner);
-  if (zeichen == QLatin1String("tab")) {
-    zeichen = QStringLiteral("\t");
-  }
-  if (zeichen.size() != 1 || zeichen == QLatin1String("\n") || zeichen == QLatin1String("\r")) {
-    throw Abbruch(
-        QStringLiteral("--trenner „%1“: ein Zeichen oder tab.").arg(parser.value(trenner)));
-  }
-  if (zeichen == Zahlenlocale().decimalPoint()) {
-    throw Abbruch(QStringLiteral("--trenner „%1“ ist das Dezimalzeichen der Zahlen.").arg(zeichen));
-  }
-  auftrag.trenner = zeichen.toStdString();
+  auftrag.format.trenner = Trenner(parser.value(trenner));
+  auftrag.format.punkt = parser.isSet(punkt);
   auftrag.kopfzeile = parser.isSet(kopfzeile);
+  const QString name = parser.value(kodierung).toLower();
+  if (name == QLatin1String("utf-8")) {
+    auftrag.kodierung = Kodierung::Utf8;
+  } else if (name == QLatin1String("windows-1252")) {
+    auftrag.kodierung = Kodierung::Windows1252;
+  } else if (parser.isSet(kodierung)) {
+    throw Abbruch(
+        QStringLiteral("--kodierung „%1“: utf-8 oder windows-1252.").arg(parser.value(kodierung)));
+  }
   return auftrag;
 }

@@ -1,6 +1,7 @@
 // What the command line asks for, and the one way a run is given up.
 #pragma once
 
+#include "Kodierung.h"
 #include "Zeile.h"
 
 #include <QString>
@@ -16,12 +17,11 @@ public:
 };
 
 struct Auftrag {
-  Richtung richtung = Richtung::GeoGK;
+  Zeilenformat format; ///< its encoding is set when the input is known
+  Kodierung kodierung = Kodierung::Erkennen;
   QString eingabe; ///< empty: standard input
   QString ausgabe; ///< empty: standard output
-  std::string trenner;
   bool kopfzeile = false;
-  Datumsoptionen datum;
 };
 
 /// Reads the command line (the first argument is the program itself).

@@ -1,5 +1,7 @@
 #include "Zeile.h"
 
+#include "Kodierung.h"
+
 #include <cmath>
 #include <limits>
 
@@ -8,7 +10,7 @@ using Voderedezazarire::Fehlerart;
 
 namespace {
 
-/// The numbers of a line, in their order after a point name.
+/// The coordinates of a record, in their order.
 namespace GeoGKFeld {
 enum : std::size_t {
   LaengeGrad,
@@ -65,105 +67,140 @@ int ZonePruefen(int zone) {
   return zone;
 }
 
+constexpr char Anfuehrung = '"';
+
 } // namespace
 
-Zeilenumrechner::Zeilenumrechner(Richtung richtung, std::string trenner, Datumsoptionen datum)
-    : richtung_(richtung), trenner_(std::move(trenner)), datum_(datum) {
-  if (richtung_ == Richtung::GKUTM || richtung_ == Richtung::UTMGK) {
-    wechsel_ = std::make_unique<Datumswechsel>();
+Zeilenumrechner::Art Zeilenumrechner::ArtVon(const Zeilenformat& format) {
+  const std::size_t zone = format.ostwertMitZone ? 1 : 0; // no zone field, no zone column
+  switch (format.richtung) {
+  case Richtung::GKGeo:
+    return {NamenGKGeo, SpaltenGKGeo, &Zeilenumrechner::GKGeo};
+  case Richtung::GKUTM:
+    return {NamenGKGeo, std::span(SpaltenGKUTM).subspan(zone), &Zeilenumrechner::GKUTM};
+  case Richtung::UTMGK:
+    return {std::span(NamenUTMGK).subspan(zone), SpaltenGeoGK, &Zeilenumrechner::UTMGK};
+  case Richtung::GeoGK:
+    break;
   }
+  return {NamenGeoGK, SpaltenGeoGK, &Zeilenumrechner::GeoGK};
 }
+
+Zeilenumrechner::Zeilenumrechner(const Zeilenformat& format, Datumswechsel* wechsel)
+    : format_(format), art_(ArtVon(format)), wechsel_(wechsel) {}
 
 std::string Zeilenumrechner::Spaltennamen() const {
   std::string namen;
-  auto anhaengen = [&](const auto& spalten) {
-    for (const char* name : spalten) {
-      namen += trenner_ + name;
-    }
-  };
-  switch (richtung_) {
-  case Richtung::GeoGK:
-  case Richtung::UTMGK:
-    anhaengen(SpaltenGeoGK);
-    break;
-  case Richtung::GKGeo:
-    anhaengen(SpaltenGKGeo);
-    break;
-  case Richtung::GKUTM:
-    anhaengen(std::span(SpaltenGKUTM).subspan(datum_.ostwertMitZone ? 1 : 0));
-    break;
+  for (const char* name : art_.spalten) {
+    namen += format_.trenner;
+    Anhaengen(name, namen);
   }
   return namen;
 }
 
-void Zeilenumrechner::Umrechnen(std::string_view zeile, std::string& aus) {
-  aus += zeile;
-  const std::size_t ende = aus.size();
-  Zerlegen(zeile);
-  feld_ = Keines;
-  ergebnis_ = Keines;
-  try {
-    if (anzahl_ != Soll() && anzahl_ != Soll() + 1) {
-      throw Fehler(Fehlerart::Typenkonflikt);
-    }
-    erstes_ = anzahl_ - Soll();
-    if (richtung_ == Richtung::GeoGK) {
-      GeoGK(aus);
-    } else if (richtung_ == Richtung::GKGeo) {
-      GKGeo(aus);
-    } else {
-      DatumLesen(ende);
-      return;
-    }
-    ++umgerechnet_;
-  } catch (const Fehler& fehler) {
-    aus.resize(ende);
-    aus += trenner_;
-    aus += Meldung(fehler);
-  }
-}
-
-void Zeilenumrechner::Zerlegen(std::string_view zeile) {
+std::size_t Zeilenumrechner::Zerlegen(std::string_view text, bool letzter) {
   anzahl_ = 0;
-  std::size_t anfang = 0;
+  std::size_t i = 0;
   for (;;) {
-    const std::size_t ende = zeile.find(trenner_, anfang);
+    const std::size_t anfang = i;
+    if (i < text.size() && text[i] == Anfuehrung) {
+      // A quoted field ends at a quote that is not doubled; "" is a quote.
+      for (++i;; i += 2) {
+        i = text.find(Anfuehrung, i);
+        if (i == std::string_view::npos || (i + 1 == text.size() && !letzter)) {
+          return std::string_view::npos;
+        }
+        if (i + 1 == text.size() || text[i + 1] != Anfuehrung) {
+          ++i;
+          break;
+        }
+      }
+    }
+    while (i < text.size() && text[i] != format_.trenner && text[i] != '\n') {
+      ++i;
+    }
+    if (i == text.size() && !letzter) {
+      return std::string_view::npos;
+    }
+    std::string_view feld = text.substr(anfang, i - anfang);
+    const bool satzende = i == text.size() || text[i] == '\n';
+    if (satzende && feld.ends_with('\r')) {
+      feld.remove_suffix(1);
+    }
     if (anzahl_ < MaxFelder) {
-      felder_[anzahl_] = zeile.substr(anfang, ende - anfang);
+      felder_[anzahl_] = feld;
     }
     ++anzahl_;
-    if (ende == std::string_view::npos) {
-      return;
+    if (satzende) {
+      return i;
     }
-    anfang = ende + trenner_.size();
+    ++i;
   }
 }
 
-std::size_t Zeilenumrechner::Soll() const {
-  switch (richtung_) {
-  case Richtung::GeoGK:
-    return GeoGKFeld::Anzahl;
-  case Richtung::UTMGK:
-    return UTMGKFeld::Anzahl - (datum_.ostwertMitZone ? 1 : 0);
-  default:
-    return GKGeoFeld::Anzahl;
+bool Zeilenumrechner::Umrechnen(std::string_view satz, std::string& aus) {
+  aus += satz;
+  const std::size_t ende = aus.size();
+  try {
+    Versuchen(format_.punkt ? 1 : 0, aus);
+    return true;
+  } catch (const Fehler& fehler) {
+    aus.resize(ende);
+    aus += format_.trenner;
+    std::string text = Meldung(fehler);
+    // No number where the coordinates begin, yet they all follow it: a
+    // point name without --punkt.
+    if (fehler.art() == Fehlerart::Typenkonflikt && feld_ == 0 && !format_.punkt &&
+        anzahl_ > art_.felder.size() && Gelingt(1)) {
+      text += " – ein Punktname? Dann mit --punkt";
+    }
+    Anhaengen(text, aus);
+    return false;
   }
 }
 
-const char* Zeilenumrechner::Feldname(std::size_t i) const {
-  switch (richtung_) {
-  case Richtung::GeoGK:
-    return NamenGeoGK[i];
-  case Richtung::UTMGK:
-    return NamenUTMGK[i + (datum_.ostwertMitZone ? 1 : 0)];
-  default:
-    return NamenGKGeo[i];
+bool Zeilenumrechner::Umrechenbar() {
+  return Gelingt(format_.punkt ? 1 : 0);
+}
+
+bool Zeilenumrechner::Gelingt(std::size_t erstes) {
+  probe_.clear();
+  try {
+    Versuchen(erstes, probe_);
+    return true;
+  } catch (const Fehler&) {
+    return false;
   }
+}
+
+void Zeilenumrechner::Versuchen(std::size_t erstes, std::string& aus) {
+  erstes_ = erstes;
+  feld_ = Keines;
+  ergebnis_ = Keines;
+  if (anzahl_ < erstes_ + art_.felder.size()) {
+    throw Fehler(Fehlerart::Typenkonflikt);
+  }
+  (this->*art_.umrechnen)(aus);
 }
 
 std::string_view Zeilenumrechner::Feld(std::size_t i) {
   feld_ = static_cast<int>(i);
-  return felder_[erstes_ + i];
+  std::string_view text = felder_[erstes_ + i];
+  if (text.size() >= 2 && text.front() == Anfuehrung && text.back() == Anfuehrung) {
+    text = text.substr(1, text.size() - 2);
+    if (text.find(Anfuehrung) != std::string_view::npos) {
+      wert_.clear();
+      for (std::size_t k = 0; k < text.size(); k += text[k] == Anfuehrung ? 2 : 1) {
+        wert_ += text[k];
+      }
+      text = wert_;
+    }
+  }
+  if (format_.windows1252 && !IstAscii(text)) {
+    wert_ = Utf8AusWindows1252(text);
+    text = wert_;
+  }
+  return text;
 }
 
 void Zeilenumrechner::Berechnen(void (*berechnung)(), std::size_t quelle) {
@@ -189,9 +226,9 @@ void Zeilenumrechner::GeoGK(std::string& aus) {
   u.StreifenNr = leser_.Integer(Feld(GeoGKFeld::Streifen));
   // Both integer products take the strip: an overflow there is the strip's.
   Berechnen(Voderedezazarire::BerechneGeoGK, GeoGKFeld::Streifen);
-  aus += trenner_;
+  aus += format_.trenner;
   schreiber_.Meter(u.Rechtswert, aus);
-  aus += trenner_;
+  aus += format_.trenner;
   schreiber_.Meter(u.Hochwert, aus);
 }
 
@@ -206,19 +243,23 @@ void Zeilenumrechner::GKGeo(std::string& aus) {
                          u.BreiteGrad, u.BreiteMin, u.BreiteSek};
   for (std::size_t i = 0; i < std::size(werte); ++i) {
     ergebnis_ = static_cast<int>(i);
-    aus += trenner_;
+    aus += format_.trenner;
     schreiber_.Ganzzahl(werte[i], aus);
   }
 }
 
-void Zeilenumrechner::DatumLesen(std::size_t stelle) {
+void Zeilenumrechner::GKUTM(std::string& aus) {
   Datumspunkt punkt;
-  if (richtung_ == Richtung::GKUTM) {
-    punkt.ost = leser_.Double(Feld(GKGeoFeld::Rechtswert));
-    punkt.nord = leser_.Double(Feld(GKGeoFeld::Hochwert));
-    feld_ = static_cast<int>(GKGeoFeld::Rechtswert);
-    punkt.bereich = Millionen(punkt.ost);
-  } else if (datum_.ostwertMitZone) { // the fields after the zone's, one place earlier
+  punkt.ost = leser_.Double(Feld(GKGeoFeld::Rechtswert));
+  punkt.nord = leser_.Double(Feld(GKGeoFeld::Hochwert));
+  feld_ = static_cast<int>(GKGeoFeld::Rechtswert);
+  punkt.bereich = Millionen(punkt.ost);
+  Einreihen(punkt, aus);
+}
+
+void Zeilenumrechner::UTMGK(std::string& aus) {
+  Datumspunkt punkt;
+  if (format_.ostwertMitZone) { // the fields behind the zone's, one place earlier
     punkt.ost = leser_.Double(Feld(UTMGKFeld::Ostwert - 1));
     punkt.nord = leser_.Double(Feld(UTMGKFeld::Nordwert - 1));
     feld_ = static_cast<int>(UTMGKFeld::Ostwert - 1);
@@ -229,73 +270,104 @@ void Zeilenumrechner::DatumLesen(std::size_t stelle) {
     punkt.ost = leser_.Double(Feld(UTMGKFeld::Ostwert));
     punkt.nord = leser_.Double(Feld(UTMGKFeld::Nordwert));
   }
-  block_.push_back(punkt);
-  stellen_.push_back(stelle);
+  Einreihen(punkt, aus);
 }
 
-void Zeilenumrechner::Fertig(std::string& aus) {
-  if (block_.empty()) {
-    return;
+void Zeilenumrechner::Einreihen(const Datumspunkt& punkt, const std::string& aus) {
+  if (&aus != &probe_) { // a trial only reads the fields
+    block_.push_back(punkt);
+    stellen_.push_back(aus.size());
   }
-  if (richtung_ == Richtung::GKUTM) {
-    wechsel_->GKNachUTM(block_, datum_.zone);
+}
+
+long long Zeilenumrechner::Fertig(std::string& aus) {
+  if (block_.empty()) {
+    return 0;
+  }
+  if (format_.richtung == Richtung::GKUTM) {
+    wechsel_->GKNachUTM(block_, format_.zone);
   } else {
-    wechsel_->UTMNachGK(block_, datum_.streifen);
+    wechsel_->UTMNachGK(block_, format_.streifen);
   }
   std::string fertig;
-  fertig.reserve(aus.size() + block_.size() * 32);
+  fertig.reserve(aus.size() + block_.size() * 2 * sizeof("#######,###"));
   std::size_t kopiert = 0;
+  long long fehlgeschlagen = 0;
   for (std::size_t i = 0; i < block_.size(); ++i) {
     fertig.append(aus, kopiert, stellen_[i] - kopiert);
     kopiert = stellen_[i];
     DatumSchreiben(block_[i], fertig);
+    fehlgeschlagen += block_[i].fehler == Datumsfehler::Keiner ? 0 : 1;
   }
   fertig.append(aus, kopiert);
   aus.swap(fertig);
   block_.clear();
   stellen_.clear();
+  return fehlgeschlagen;
 }
 
-void Zeilenumrechner::DatumSchreiben(const Datumspunkt& punkt, std::string& aus) {
-  const bool utm = richtung_ == Richtung::GKUTM;
-  aus += trenner_;
+void Zeilenumrechner::DatumSchreiben(const Datumspunkt& punkt, std::string& aus) const {
+  const bool utm = format_.richtung == Richtung::GKUTM;
+  aus += format_.trenner;
   switch (punkt.fehler) {
   case Datumsfehler::Keiner:
-    ++umgerechnet_;
     break;
   case Datumsfehler::Abbildung:
-    aus += "Außerhalb der Abbildung: keine geographische Lage";
+    Anhaengen("Außerhalb der Abbildung: keine geographische Lage", aus);
     return;
   case Datumsfehler::AusserhalbGitter:
-    aus += "Außerhalb des Gitters BeTA2007: keine Umrechnung";
+    Anhaengen("Außerhalb des Gitters BeTA2007: keine Umrechnung", aus);
     return;
   case Datumsfehler::AusserhalbBereich:
-    aus += (utm ? "Ostwert außerhalb der Zone " : "Rechtswert außerhalb des Streifens ") +
-           std::to_string(punkt.bereich);
+    Anhaengen((utm ? "Ostwert außerhalb der Zone " : "Rechtswert außerhalb des Streifens ") +
+                  std::to_string(punkt.bereich),
+              aus);
     return;
   }
-  if (utm && !datum_.ostwertMitZone) {
+  if (utm && !format_.ostwertMitZone) {
     aus += std::to_string(punkt.bereich);
-    aus += trenner_;
+    aus += format_.trenner;
   }
   schreiber_.Meter(
-      utm && datum_.ostwertMitZone ? punkt.bereich * MeterJeMillion + punkt.ost : punkt.ost, aus);
-  aus += trenner_;
+      utm && format_.ostwertMitZone ? punkt.bereich * MeterJeMillion + punkt.ost : punkt.ost, aus);
+  aus += format_.trenner;
   schreiber_.Meter(punkt.nord, aus);
 }
 
 std::string Zeilenumrechner::Meldung(const Fehler& fehler) const {
   std::string text = fehler.what();
-  if (anzahl_ != Soll() && anzahl_ != Soll() + 1) {
-    return text + ": " + std::to_string(anzahl_) + (anzahl_ == 1 ? " Feld" : " Felder") +
-           " statt " + std::to_string(Soll()) + " oder " + std::to_string(Soll() + 1);
+  const std::size_t soll = erstes_ + art_.felder.size();
+  if (anzahl_ < soll) {
+    text += ": " + std::to_string(anzahl_) + (anzahl_ == 1 ? " Feld" : " Felder") +
+            " statt mindestens " + std::to_string(soll);
+    // A spreadsheet's default export: "," between fields, decimal commas quoted.
+    if (anzahl_ == 1 && felder_[0].find(',') != std::string_view::npos) {
+      text += " – mit , getrennt? Dann mit ; als Feldtrenner exportieren";
+    }
+    return text;
   }
   if (feld_ != Keines) {
     const auto i = static_cast<std::size_t>(feld_);
-    return text + ": Feld " + std::to_string(erstes_ + i + 1) + " (" + Feldname(i) + ")";
+    return text + ": Feld " + std::to_string(erstes_ + i + 1) + " (" + art_.felder[i] + ")";
   }
   if (ergebnis_ != Keines) {
     return text + ": Ergebnis " + NamenGeoGK[ergebnis_];
   }
   return text;
+}
+
+void Zeilenumrechner::Anhaengen(std::string_view utf8, std::string& aus) const {
+  std::string feld;
+  const char besondere[] = {format_.trenner, Anfuehrung, '\n', '\r'};
+  if (utf8.find_first_of(std::string_view(besondere, std::size(besondere))) ==
+      std::string_view::npos) {
+    feld = utf8;
+  } else { // quoted, as spreadsheets write such a field
+    feld += Anfuehrung;
+    for (const char c : utf8) {
+      (c == Anfuehrung ? feld += "\"\"" : feld += c);
+    }
+    feld += Anfuehrung;
+  }
+  aus += format_.windows1252 ? Windows1252AusUtf8(feld) : feld;
 }

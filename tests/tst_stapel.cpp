@@ -47,12 +47,12 @@ private slots:
     QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(geo.join('\n').toUtf8()) > 0);
     datei.close();
     QProcess hin, zurueck;
-    Starten(hin, {"geo-gk", datei.fileName(), "-o", aus.fileName()}, {});
+    Starten(hin, {"geo-gk", "-p", datei.fileName(), "-o", aus.fileName()}, {});
     QVERIFY(hin.exitCode() == 0 && aus.open(QIODevice::ReadOnly));
     QStringList gk; // point name, Rechtswert, Hochwert
     for (const QString& zeile : QString(aus.readAll()).trimmed().split('\n'))
       gk << zeile.section(';', 0, 0) + ';' + zeile.section(';', 8);
-    Starten(zurueck, {"gk-geo"}, gk.join('\n').toUtf8());
+    Starten(zurueck, {"gk-geo", "--punkt"}, gk.join('\n').toUtf8());
     QStringList zeilen = QString(zurueck.readAllStandardOutput()).trimmed().split('\n');
     for (qsizetype i = 0; i < zeilen.size(); ++i) { // name and whole seconds back, no strip
       zeilen[i] = zeilen[i].section(';', 0, 0) + ';' + zeilen[i].section(';', 3);
@@ -73,38 +73,39 @@ private slots:
     QTest::addColumn<QString>("meldung");
     const QByteArray a("A;3500000;5540279,543"), zurueck("A;32499925,108;5538503,057");
     QTest::newRow("Zone aus der Länge")
-        << QStringList{"gk-utm"}
+        << QStringList{"gk-utm", "-p"}
         << a + "\nO;4502000;5540000\nNord;3500000;6300000\nW;4498000;5540000"
         << a + ";32;499925,108;5538503,057\nO;4502000;5540000;33;286892,132;5542463,486\nNord;"
                "3500000;6300000;Außerhalb des Gitters BeTA2007: keine Umrechnung\nW;4498000;"
                "5540000;32;712895,666;5542454,992\n"
         << "3 von 4 Zeilen";
-    QTest::newRow("--zone") << QStringList{"gk-utm", "--zone", "32"}
+    QTest::newRow("--zone") << QStringList{"gk-utm", "-p", "--zone", "32"}
                             << QByteArray("O;4502000;5540000")
                             << QByteArray("O;4502000;5540000;32;716893,106;5542615,443\n")
                             << "1 von 1";
     QTest::newRow("Streifen aus der Länge")
-        << QStringList{"utm-gk"} << QByteArray("a;32;604000;5540000\nb;32;612000;5540000\nc;31;1;1")
+        << QStringList{"utm-gk", "-p"}
+        << QByteArray("a;32;604000;5540000\nb;32;612000;5540000\nc;31;1;1")
         << QByteArray(
                "a;32;604000;5540000;3604116,301;5541777,662\nb;32;612000;5540000;4397075,762;"
                "5541593,242\nc;31;1;1;Zone 31 statt 32 oder 33: Feld 2 (Zone)\n")
         << "2 von 3";
     QTest::newRow("--streifen") // c at 14.6° lies 8.6° from strip 2: 615 km
-        << QStringList{"utm-gk", "--streifen", "2"}
+        << QStringList{"utm-gk", "-p", "--streifen", "2"}
         << QByteArray("b;32;612000;5540000\nc;33;470000;5540000")
         << QByteArray("b;32;612000;5540000;2827109,793;5550595,824\nc;33;470000;5540000;"
                       "Rechtswert außerhalb des Streifens 2\n")
         << "1 von 2";
     QTest::newRow("--ostwert-mit-zone hin")
-        << QStringList{"gk-utm", "--ostwert-mit-zone", "--kopfzeile"} << "P;R;H\n" + a
+        << QStringList{"gk-utm", "-p", "--ostwert-mit-zone", "--kopfzeile"} << "P;R;H\n" + a
         << "P;R;H;Ostwert;Nordwert\n" + a + ";32499925,108;5538503,057\n"
         << "1 von 1";
     QTest::newRow("--ostwert-mit-zone zurück")
-        << QStringList{"utm-gk", "--ostwert-mit-zone"} << zurueck + "\nF;31499925,108;1"
+        << QStringList{"utm-gk", "-p", "--ostwert-mit-zone"} << zurueck + "\nF;31499925,108;1"
         << zurueck + ";3500000,000;5540279,543\nF;31499925,108;1;Zone 31 statt 32 oder 33: Feld 2 "
                      "(Ostwert (E) [m])\n"
         << "1 von 2";
-    QTest::newRow("ohne Gitter") << QStringList{"gk-utm", "-o", "%d/aus"} << a << QByteArray()
+    QTest::newRow("ohne Gitter") << QStringList{"gk-utm", "-p", "-o", "%d/aus"} << a << QByteArray()
                                  << "Gitter BETA2007.gsb (BeTA2007) für den Datumswechsel fehlt";
   }
   void datum() {
@@ -142,11 +143,11 @@ private slots:
       gk += QString::asprintf("P%d;%.3f;%.3f\n", i, r, h).replace('.', ',').toUtf8();
     }
     QProcess hin, zurueck;
-    Starten(hin, {"gk-utm"}, gk);
+    Starten(hin, {"gk-utm", "-p"}, gk);
     QByteArray utm; // point, zone, Ostwert, Nordwert
     for (const QString& zeile : QString(hin.readAllStandardOutput()).trimmed().split('\n'))
       utm += (zeile.section(';', 0, 0) + ';' + zeile.section(';', 3) + '\n').toUtf8();
-    Starten(zurueck, {"utm-gk"}, utm);
+    Starten(zurueck, {"utm-gk", "-p"}, utm);
     const QStringList zeilen = QString(zurueck.readAllStandardOutput()).trimmed().split('\n');
     QCOMPARE(zeilen.size() * 2, werte.size());
     for (qsizetype i = 0; i < zeilen.size(); ++i) // 1 mm, and the decimals' binary error
@@ -164,14 +165,14 @@ private slots:
     QTest::addColumn<QString>("meldung");
     QTest::addColumn<QByteArray>("ausgabe"); // what "alt" then holds
     QTest::newRow("Fehler mittendrin")
-        << QStringList{"gk-geo", "-"}
-        << QByteArray("A;3500000;5540279,543\n1;2;3;4\nB;x;1\n# A\n\nC;3500000;1e100\r\n4e10;0\n"
-                      "3500000;0")
-        << 0 << 1 << "2 von 6 Zeilen umgerechnet"
-        << QByteArray("A;3500000;5540279,543;9;0;0;50;0;0\n1;2;3;4;Typen unverträglich: 4 Felder "
-                      "statt 2 oder 3\nB;x;1;Typen unverträglich: Feld 2 (Rechtswert (X) [m])\n# A"
-                      "\n\nC;3500000;1e100;Gleitkommafehler\r\n4e10;0;Überlauf: Feld 1 (Rechtswert"
-                      " (X) [m])\n3500000;0;9;0;0;0;0;0\n");
+        << QStringList{"gk-geo", "-p", "-"}
+        << QByteArray("A;3500000;5540279,543\n1;2\nB;x;1\n# A\n\nC;3500000;1e100\r\nD;4e10;0\n"
+                      "E;3500000;0")
+        << 0 << 1 << "2 von 6 Zeilen umgerechnet, 1 Kommentarzeile übernommen"
+        << QByteArray("A;3500000;5540279,543;9;0;0;50;0;0\n1;2;Typen unverträglich: 2 Felder "
+                      "statt mindestens 3\nB;x;1;Typen unverträglich: Feld 2 (Rechtswert (X) [m])"
+                      "\n# A\n\nC;3500000;1e100;Gleitkommafehler\r\nD;4e10;0;Überlauf: Feld 2 "
+                      "(Rechtswert (X) [m])\nE;3500000;0;9;0;0;0;0;0\n");
     QTest::newRow("Kopfzeile") << QStringList{"geo-gk", "--kopfzeile", "--trenner", "tab"}
                                << QByteArray("L\n9\t0\t0\t50\t0\t0\t3") << 0 << 0 << "1 von 1"
                                << QByteArray("L\tRechtswert\tHochwert\n9\t0\t0\t50\t0\t0\t3\t"

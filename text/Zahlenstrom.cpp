@@ -2,6 +2,8 @@
 
 #include "Textumwandlung.h"
 
+#include <QStringDecoder>
+
 #include <charconv>
 #include <cmath>
 
@@ -24,8 +26,11 @@ bool IstZiffer(char c) {
   return c >= '0' && c <= '9';
 }
 
+/// Keeps a leading U+FEFF, which QString::fromUtf8 drops: a text field
+/// holding it is no number.
 QString AlsQString(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  return decoder(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 void Anhaengen(std::string& aus, const QString& text) {
