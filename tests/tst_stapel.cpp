@@ -79,10 +79,12 @@ private slots:
                "3500000;6300000;Außerhalb des Gitters BeTA2007: keine Umrechnung\nW;4498000;"
                "5540000;32;712895,666;5542454,992\n"
         << "3 von 4 Zeilen";
-    QTest::newRow("--zone") << QStringList{"gk-utm", "-p", "--zone", "32"}
-                            << QByteArray("O;4502000;5540000")
-                            << QByteArray("O;4502000;5540000;32;716893,106;5542615,443\n")
-                            << "1 von 1";
+    QTest::newRow("--zone") // without -p: a point name gets the hint and converts later
+        << QStringList{"gk-utm", "--zone", "32"} << "4502000;5540000\n" + a
+        << "4502000;5540000;32;716893,106;5542615,443\n" + a +
+               ";Typen unverträglich: Feld 1 (Rechtswert (X) [m]) – ein Punktname? Dann mit "
+               "--punkt\n"
+        << "1 von 2";
     QTest::newRow("Streifen aus der Länge")
         << QStringList{"utm-gk", "-p"}
         << QByteArray("a;32;604000;5540000\nb;32;612000;5540000\nc;31;1;1")
