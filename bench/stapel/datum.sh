@@ -47,7 +47,7 @@ for datei in "$ordner"/dhdn.*; do
   done
 done
 tr ' .' ';,' <"$ordner/gk.ein" | awk -F ';' '{ print $3 ";" $1 ";" $2 }' |
-  LC_ALL=C "$programm" gk-utm 2>/dev/null | tr ';,' ' .' |
+  LC_ALL=C "$programm" gk-utm -p 2>/dev/null | tr ';,' ' .' |
   awk '{ print $1, $4, $5, $6 }' >"$ordner/gk.ist"                        # name zone E N
 
 # utm-gk: the positions taken as ETRS89 into their zone (mm), then each
@@ -67,7 +67,7 @@ for datei in "$ordner"/etrs.*; do
       awk '{ print $4, $2, $1 }' >>"$ordner/utm.soll"                     # name R H
   done
 done
-tr ' .' ';,' <"$ordner/utm.ein" | LC_ALL=C "$programm" utm-gk 2>/dev/null | tr ';,' ' .' |
+tr ' .' ';,' <"$ordner/utm.ein" | LC_ALL=C "$programm" utm-gk -p 2>/dev/null | tr ';,' ' .' |
   awk '{ print $1, $5, $6 }' >"$ordner/utm.ist"                            # name R H
 
 # Both round to the millimetre: per direction the largest difference, the
