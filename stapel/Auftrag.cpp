@@ -1,6 +1,5 @@
 #include "Auftrag.h"
 
-#include "Fehler.h"
 #include "Stapel.h"
 #include "Textumwandlung.h"
 
@@ -8,22 +7,13 @@
 
 namespace {
 
-/// Whether `c` can stand inside a number the windows read: a separator `c`
-/// would cut such a number into other numbers.
+/// Whether `c` can stand inside a number the windows read, at its start or
+/// within: a separator `c` would cut such a number into other numbers.
 bool InZahlen(QChar c) {
   const QLocale locale = Zahlenlocale();
-  const QString zeichen = QStringLiteral("0123456789+-eE\u2212") + locale.decimalPoint() +
-                          locale.groupSeparator() + locale.negativeSign() + locale.positiveSign() +
-                          locale.exponential();
-  if (zeichen.contains(c)) {
-    return true;
-  }
-  try { // blanks are read around a number only, never inside
-    (void)TextAlsDouble(u'1' + QString(c) + u'5');
-    return true;
-  } catch (const Voderedezazarire::Fehler&) {
-    return false;
-  }
+  return (QStringLiteral("0123456789+-eE\u2212") + locale.decimalPoint() + locale.groupSeparator() +
+          locale.negativeSign() + locale.positiveSign() + locale.exponential())
+      .contains(c);
 }
 
 char Trenner(const QString& wahl) {
@@ -99,16 +89,18 @@ struct Datumsoptionen {
 Auftrag Auswerten(const QStringList& argumente) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
-      "Rechnet Punktlisten zwischen geographischen Koordinaten auf dem Bessel-Ellipsoid und "
-      "Gauss-Krüger-Koordinaten in 3°-Meridianstreifen um, Zeile für Zeile.\n\n"
+      "Rechnet Punktlisten zwischen geographischen Koordinaten auf dem Bessel-Ellipsoid\n"
+      "und Gauss-Krüger-Koordinaten in 3°-Meridianstreifen um, Zeile für Zeile.\n\n"
       "Die Koordinaten stehen am Zeilenanfang, mit --punkt hinter einem Punktnamen:\n"
       "  geo-gk: LaengeGrad;LaengeMin;LaengeSek;BreiteGrad;BreiteMin;BreiteSek;Streifen\n"
       "  gk-geo: Rechtswert;Hochwert\n"
       "  gk-utm: Rechtswert;Hochwert, dahinter Zone;Ostwert;Nordwert\n"
       "  utm-gk: Zone;Ostwert;Nordwert, dahinter Rechtswert;Hochwert\n"
-      "gk-utm und utm-gk wechseln das Datum (DHDN/ETRS89) mit dem Gitter BeTA2007 über PROJ.\n"
-      "Weitere Felder (Höhe, Bemerkung) werden übernommen, die Ergebnisse ans Zeilenende "
-      "gehängt. Felder in Anführungszeichen dürfen ; und Zeilenumbrüche enthalten."));
+      "gk-utm und utm-gk wechseln das Datum (DHDN nach ETRS89 und zurück) mit dem\n"
+      "Gitter BeTA2007 über PROJ.\n"
+      "Weitere Felder (Höhe, Bemerkung) werden übernommen, die Ergebnisse ans\n"
+      "Zeilenende gehängt. Felder in Anführungszeichen dürfen den Feldtrenner und\n"
+      "Zeilenumbrüche enthalten."));
   const QCommandLineOption hilfe = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("richtung"),
@@ -125,8 +117,9 @@ Auftrag Auswerten(const QStringList& argumente) {
   const QCommandLineOption punkt({QStringLiteral("p"), QStringLiteral("punkt")},
                                  QStringLiteral("Das erste Feld jeder Zeile ist ein Punktname."));
   const QCommandLineOption trenner(
-      QStringLiteral("trenner"), QStringLiteral("Feldtrenner: ein Zeichen oder tab (Vorgabe: ;)."),
-      QStringLiteral("Z"), QStringLiteral(";"));
+      QStringLiteral("trenner"),
+      QStringLiteral("Feldtrenner: ein ASCII-Zeichen oder tab (Vorgabe: ;)."), QStringLiteral("Z"),
+      QStringLiteral(";"));
   const QCommandLineOption kopfzeile(
       QStringLiteral("kopfzeile"),
       QStringLiteral("Übernimmt die erste Zeile mit den Namen der Ergebnisspalten."));

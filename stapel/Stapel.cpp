@@ -38,7 +38,8 @@ QString Standardname(const QString& pfad, const char* strom) {
 
 /// Whether a new file may be renamed over `pfad`: it names a regular file or
 /// none yet, and is no device, FIFO or terminal, nor a link to a descriptor
-/// such as /dev/stdout or /proc/self/fd/1, which stand for an open file.
+/// such as /dev/stdout, /dev/fd/1 or /proc/self/fd/1, which stand for a file
+/// someone holds open. The links in /dev lead to /proc.
 bool Umbenennbar(const QString& pfad) {
   QFileInfo info(QFileInfo(pfad).absoluteFilePath());
   for (int glied = 0; glied < MaxVerweise && info.isSymLink(); ++glied) {
@@ -48,9 +49,8 @@ bool Umbenennbar(const QString& pfad) {
     }
     info = QFileInfo(info.symLinkTarget());
   }
-  const QString ordner = info.dir().canonicalPath();
   return (!info.exists() || info.isFile()) && !info.isSymLink() &&
-         !ordner.startsWith(QLatin1String("/dev")) && !ordner.startsWith(QLatin1String("/proc"));
+         !(info.dir().canonicalPath() + u'/').startsWith(QLatin1String("/proc/"));
 }
 
 /// Percent of the input file read, each value once, on a terminal that is
@@ -268,7 +268,9 @@ private:
       ausgabe_ = std::move(datei);
     } else if (!Umbenennbar(pfad)) {
       auto datei = std::make_unique<QFile>(pfad);
-      offen = datei->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+      // A file held open elsewhere, as by ">> f": added to, never truncated.
+      const auto anhaengen = QFileInfo(pfad).isFile() ? QIODevice::Append : QIODevice::NotOpen;
+      offen = datei->open(QIODevice::WriteOnly | anhaengen | QIODevice::Unbuffered);
       ausgabe_ = std::move(datei);
     } else {
       auto datei = std::make_unique<QSaveFile>(pfad);

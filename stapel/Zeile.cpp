@@ -180,7 +180,13 @@ void Zeilenumrechner::Versuchen(std::size_t erstes, std::string& aus) {
   if (anzahl_ < erstes_ + art_.felder.size()) {
     throw Fehler(Fehlerart::Typenkonflikt);
   }
+  const std::size_t anfang = aus.size();
   (this->*art_.umrechnen)(aus);
+  // A locale's minus sign U+2212 in metres, which Windows-1252 lacks.
+  if (format_.windows1252 && !IstAscii(std::string_view(aus).substr(anfang))) {
+    aus.replace(anfang, std::string::npos,
+                Windows1252AusUtf8(std::string_view(aus).substr(anfang)));
+  }
 }
 
 std::string_view Zeilenumrechner::Feld(std::size_t i) {
@@ -342,7 +348,7 @@ std::string Zeilenumrechner::Meldung(const Fehler& fehler) const {
             " statt mindestens " + std::to_string(soll);
     // A spreadsheet's default export: "," between fields, decimal commas quoted.
     if (anzahl_ == 1 && felder_[0].find(',') != std::string_view::npos) {
-      text += " – mit , getrennt? Dann mit ; als Feldtrenner exportieren";
+      text += " – mit , getrennt? Dann mit Semikolon als Feldtrenner exportieren";
     }
     return text;
   }

@@ -4,19 +4,22 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
 #include <random>
 #include <sys/resource.h>
 
 namespace {
 
-/// Runs the program with a limit on the size of the files it writes (0: none);
-/// `prozess` then holds its output.
+/// Runs the program with a limit on the size of the files it writes (0: none;
+/// -1: standard output closed); `prozess` then holds its output.
 void Starten(QProcess& prozess, const QStringList& argumente, const QByteArray& eingabe,
              int dateigrenze = 0) {
   prozess.setChildProcessModifier([dateigrenze] {
     const rlimit grenze{rlim_t(dateigrenze), rlim_t(dateigrenze)};
     if (dateigrenze > 0)
       setrlimit(RLIMIT_FSIZE, &grenze);
+    if (dateigrenze < 0)
+      close(STDOUT_FILENO);
   });
   prozess.start(VAZ_STAPEL, argumente);
   prozess.write(eingabe);
@@ -159,51 +162,144 @@ private slots:
   }
 
   // Runs with "-o" onto an older file "alt" in the directory %d.
+
+  // LibreOffice Calc's exports of one sheet in UTF-8 and in Windows-1252: the
+  // same output, in the input's encoding, names with ; and "" intact.
+  void tabellen() {
+    QString texte[2];
+    for (const int i : {0, 1}) {
+      QProcess lauf;
+      const QString datei = VAZ_TESTDATEN "/tabellen/calc-semikolon-%1.csv";
+      Starten(lauf, {"gk-geo", "-p", "--kopfzeile", datei.arg(i ? "cp1252" : "utf8")}, {});
+      QVERIFY(lauf.exitCode() == 0 &&
+              lauf.readAllStandardError().endsWith(
+                  "49 von 49 Zeilen umgerechnet, 1 Kommentarzeile übernommen\n"));
+      texte[i] = QStringDecoder(i ? "windows-1252" : "utf-8")(lauf.readAllStandardOutput());
+    }
+    QVERIFY(texte[0].contains("\n\"Mast; alt\";3504405,099;5611793,729;191,14;\"laut "
+                              "\"\"Feldbuch\"\" 12\";9;3;44;50;38;34\n"));
+    QCOMPARE(texte[1], texte[0]);
+  }
+
+  // Progress goes to a terminal that is not the output's.
+  void fortschritt() {
+    QTemporaryFile datei;
+    QVERIFY(datei.open() && datei.write("9;0;0;50;0;0;3\n") > 0 && datei.flush());
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+    QProcess lauf;
+    lauf.setChildProcessModifier([name = QByteArray(ptsname(terminal))] {
+      const int t = open(name.constData(), O_RDWR);
+      dup2(t, STDOUT_FILENO), dup2(t, STDERR_FILENO);
+    });
+    lauf.start(VAZ_STAPEL, {"geo-gk", datei.fileName()});
+    QVERIFY(lauf.waitForFinished(-1) && lauf.exitCode() == 0);
+    char gelesen[4096];
+    const auto n = read(terminal, gelesen, sizeof gelesen);
+    QVERIFY(close(terminal) == 0 && n > 0 && !QByteArray(gelesen, n).contains('%'));
+  }
+
+  // Runs with "-o" onto an older file "alt" in the directory %d; a first
+  // argument "LC_ALL=…" sets the locale, "-o /dev/stdout" appends to "alt".
   void lauf_data() {
     QTest::addColumn<QStringList>("argumente");
     QTest::addColumn<QByteArray>("eingabe");
-    QTest::addColumn<int>("dateigrenze"); // bytes, 0 for none
+    QTest::addColumn<int>("dateigrenze"); // bytes, 0 for none, -1: standard output closed
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("meldung");
+    QTest::addColumn<QString>("meldungen");  // each part between | on standard error
     QTest::addColumn<QByteArray>("ausgabe"); // what "alt" then holds
-    QTest::newRow("Fehler mittendrin")
-        << QStringList{"gk-geo", "-p", "-"}
-        << QByteArray("A;3500000;5540279,543\n1;2\nB;x;1\n# A\n\nC;3500000;1e100\r\nD;4e10;0\n"
-                      "E;3500000;0")
-        << 0 << 1 << "2 von 6 Zeilen umgerechnet, 1 Kommentarzeile übernommen"
-        << QByteArray("A;3500000;5540279,543;9;0;0;50;0;0\n1;2;Typen unverträglich: 2 Felder "
-                      "statt mindestens 3\nB;x;1;Typen unverträglich: Feld 2 (Rechtswert (X) [m])"
-                      "\n# A\n\nC;3500000;1e100;Gleitkommafehler\r\nD;4e10;0;Überlauf: Feld 2 "
-                      "(Rechtswert (X) [m])\nE;3500000;0;9;0;0;0;0;0\n");
-    QTest::newRow("Kopfzeile") << QStringList{"geo-gk", "--kopfzeile", "--trenner", "tab"}
-                               << QByteArray("L\n9\t0\t0\t50\t0\t0\t3") << 0 << 0 << "1 von 1"
-                               << QByteArray("L\tRechtswert\tHochwert\n9\t0\t0\t50\t0\t0\t3\t"
-                                             "3500000,000\t5540279,543\n");
+    const auto zeile = [](const char* name, const QStringList& argumente, const QByteArray& eingabe,
+                          int dateigrenze, int code, const char* meldungen,
+                          const QByteArray& ausgabe) {
+      QTest::newRow(name) << argumente << eingabe << dateigrenze << code << QString(meldungen)
+                          << ausgabe;
+    };
+    zeile(
+        "Fehler mittendrin", {"gk-geo", "-p", "-", "--kodierung", "windows-1252"},
+        "A;3500000;5540279,543\n1;2\nB;x;1\n#A;3500000;0\n\nC;3500000;1e100\r\nD;4e10;0\nF;3500000;"
+        "1e8\nE;3500000;0",
+        0, 1, "2 von 7 Zeilen umgerechnet, 1 Kommentarzeile übernommen|Zeile 4 beginnt mit #",
+        "A;3500000;5540279,543;9;0;0;50;0;0\n1;2;Typen unvertr\xE4glich: 2 Felder statt mindestens"
+        " 3\nB;x;1;Typen unvertr\xE4glich: Feld 2 (Rechtswert (X) [m])\n#A;3500000;0\n\nC;3500000;"
+        "1e100;Gleitkommafehler\r\nD;4e10;0;\334berlauf: Feld 2 (Rechtswert (X) [m])\nF;3500000;"
+        "1e8;\334berlauf: Ergebnis Geographische Breite \x96 Grad\nE;3500000;0;9;0;0;0;0;0\n");
+    zeile("Kopfzeile", {"geo-gk", "--kopfzeile", "--trenner", "tab"}, "L\n9\t0\t0\t50\t0\t0\t3\tH",
+          0, 0, "1 von 1",
+          "L\tRechtswert\tHochwert\n9\t0\t0\t50\t0\t0\t3\tH\t3500000,000\t5540279,543\n");
+    zeile(
+        "feste Stellen", {"gk-geo", "--kopfzeile"},
+        "R;H;Höhe\n3500000;5540279,543;12,5\nP;3500000;5540279,543\nQ;x;1\n1,\"2,5\"\n", 0, 1,
+        "1 von 4",
+        "R;H;Höhe;LaengeGrad;LaengeMin;LaengeSek;BreiteGrad;BreiteMin;BreiteSek\n3500000;"
+        "5540279,543;12,5;9;0;0;50;0;0\nP;3500000;5540279,543;Typen unverträglich: Feld 1 "
+        "(Rechtswert (X) [m]) – ein Punktname? Dann mit --punkt\nQ;x;1;Typen unverträglich: Feld 1"
+        " (Rechtswert (X) [m])\n1,\"2,5\";Typen unverträglich: 1 Feld statt mindestens 2 – mit , "
+        "getrennt? Dann mit Semikolon als Feldtrenner exportieren\n");
+    zeile(
+        "Anführungszeichen, Windows-1252", {"gk-geo", "-p"},
+        "\"M\xFC; \"\"alt\"\";x\";3536022,765;\"5559555,519\"\r\n\"Zeile\nzwei\";x;1\n#;\"x\n#B;"
+        "3500000;0",
+        0, 1, "1 von 2 Zeilen umgerechnet, 2 Kommentarzeilen|Zeile 5 beginnt mit #",
+        "\"M\xFC; \"\"alt\"\";x\";3536022,765;\"5559555,519\";9;30;15;50;10;19\r\n\"Zeile\nzwei\";"
+        "x;1;Typen unvertr\xE4glich: Feld 2 (Rechtswert (X) [m])\n#;\"x\n#B;3500000;0\n");
+    zeile("BOM", {"gk-geo", "-p"},
+          "\xEF\xBB\xBFP;3500000;5540279,543\nQ;\xEF\xBB\xBF"
+          "3500000;1",
+          0, 1, "1 von 2",
+          "\xEF\xBB\xBFP;3500000;5540279,543;9;0;0;50;0;0\nQ;\xEF\xBB\xBF"
+          "3500000;1;Typen "
+          "unverträglich: Feld 2 (Rechtswert (X) [m])\n");
+    zeile("Minuszeichen nach /dev/stdout", {"LC_ALL=sv_SE.UTF-8", "geo-gk", "-o", "/dev/stdout"},
+          "−9;0;0;50;0;0;−3\n-9;0;0;50;0;0;-3", 0, 0, "2 von 2",
+          "alt\n−9;0;0;50;0;0;−3;−2500000,000;5540279,543\n-9;0;0;50;0;0;-3;−2500000,000;5540279,"
+          "543\n");
     const QByteArray alt("alt\n"), viel = QByteArray("9;0;0;50;0;0;3\n").repeated(20000);
-    QTest::newRow("Richtung") << QStringList{"gk-gk"} << viel << 0 << 2 << "gk-gk" << alt;
-    QTest::newRow("Eingabe fehlt")
-        << QStringList{"geo-gk", "%d/x"} << viel << 0 << 2 << "%d/x" << alt;
-    QTest::newRow("Ausgabe ohne Ordner")
-        << QStringList{"geo-gk", "-o", "%d/x/aus"} << viel << 0 << 2 << "%d/x/aus" << alt;
-    QTest::newRow("Ausgabe voll") << QStringList{"geo-gk"} << viel << 4096 << 2 << "%d/alt" << alt;
+    zeile("Zeile zu lang", {"gk-geo"},
+          QByteArray(65535, 'a') + '\n' + QByteArray(1048577, 'a') + '\n', 0, 2,
+          "Zeile 2: eine Zeile ist länger", alt);
+    zeile("Trenner in Zahlen", {"geo-gk", "--trenner", "-"}, viel, 0, 2, "„-“ kann in Zahlen", alt);
+    zeile("UTF-16", {"geo-gk"},
+          QByteArray("\xFF\xFE"
+                     "9\0;\0",
+                     6) +
+              viel,
+          0, 2, "ist UTF-16 kodiert", alt);
+    zeile("später kein UTF-8", {"geo-gk"}, "Ä;0\n" + viel + "\xC4;0\n", 0, 2,
+          "Zeile 20002 ist kein UTF-8", alt);
+    zeile("offenes Anführungszeichen", {"geo-gk"}, viel + "\"P;0\n1\n", 0, 2,
+          "Zeile 20001: ein Anführungszeichen", alt);
+    zeile("Standardausgabe zu", {"geo-gk"}, viel, -1, 2, "Standardausgabe (Deskriptor 1) ist ge",
+          alt);
+    zeile("Richtung", {"gk-gk"}, viel, 0, 2, "gk-gk", alt);
+    zeile("Eingabe fehlt", {"geo-gk", "%d/x"}, viel, 0, 2, "%d/x", alt);
+    zeile("Ausgabe ohne Ordner", {"geo-gk", "-o", "%d/x/aus"}, viel, 0, 2, "%d/x/aus", alt);
+    zeile("Ausgabe voll", {"geo-gk"}, viel, 4096, 2, "%d/alt", alt);
   }
   void lauf() {
     QFETCH(QStringList, argumente);
-    QFETCH(QString, meldung);
     QTemporaryDir ordner;
     QFile alt(ordner.filePath("alt"));
     QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("alt\n") == 4);
     alt.close();
     argumente.replaceInStrings("%d", ordner.path());
+    QProcess lauf;
+    if (argumente[0].startsWith("LC_ALL=")) {
+      QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+      umgebung.insert("LC_ALL", argumente.takeFirst().mid(7));
+      lauf.setProcessEnvironment(umgebung);
+    }
+    if (argumente.contains("/dev/stdout"))
+      lauf.setStandardOutputFile(alt.fileName(), QIODevice::Append);
     if (!argumente.contains("-o"))
       argumente << "-o" << alt.fileName();
     QFETCH(QByteArray, eingabe);
     QFETCH(int, dateigrenze);
-    QProcess lauf;
     Starten(lauf, argumente, eingabe, dateigrenze);
     QTEST(lauf.exitCode(), "code");
     const QString text = lauf.readAllStandardError();
-    QVERIFY2(text.contains(meldung.replace("%d", ordner.path())), qPrintable(text));
+    QFETCH(QString, meldungen);
+    for (const QString& meldung : meldungen.replace("%d", ordner.path()).split('|'))
+      QVERIFY2(text.contains(meldung), qPrintable(text));
     QVERIFY(alt.open(QIODevice::ReadOnly));
     QTEST(alt.readAll(), "ausgabe");
     QCOMPARE(QDir(ordner.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), {"alt"});
