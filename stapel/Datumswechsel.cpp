@@ -60,9 +60,8 @@ const ProjFunktionen& Proj() {
   return funktionen;
 }
 
-constexpr double MeterJeStreifen = 1000000.0; // strip or zone in the easting's millions [m]
-constexpr double Falschost = 500000.0;        // false easting of the central meridian [m]
-constexpr int GradJeStreifen = 3;             // central meridian of strip N: 3° × N
+constexpr double Falschost = 500000.0; // false easting of the central meridian [m]
+constexpr int GradJeStreifen = 3;      // central meridian of strip N: 3° × N
 
 /// Converts the points in place; a point PROJ cannot convert comes back as
 /// HUGE_VAL and fails with `fehler`.
@@ -103,8 +102,8 @@ template <class Schritt> void InLaeufen(std::span<Datumspunkt> punkte, Schritt s
 /// A result's easting must keep its strip or zone in its millions.
 void BereichPruefen(std::span<Datumspunkt> punkte, bool mitMillionen) {
   for (Datumspunkt& p : punkte) {
-    const double null = mitMillionen ? p.bereich * MeterJeStreifen : 0.0;
-    if (p.fehler == Datumsfehler::Keiner && !(p.ost >= null && p.ost < null + MeterJeStreifen)) {
+    const double null = mitMillionen ? p.bereich * MeterJeMillion : 0.0;
+    if (p.fehler == Datumsfehler::Keiner && !(p.ost >= null && p.ost < null + MeterJeMillion)) {
       p.fehler = Datumsfehler::AusserhalbBereich;
     }
   }
@@ -147,7 +146,7 @@ PJ* Datumswechsel::Streifen(int nummer) {
     const std::string definition =
         "+proj=tmerc +algo=poder_engsager +lat_0=0 +lon_0=" +
         std::to_string(nummer * GradJeStreifen) +
-        " +k=1 +x_0=" + std::to_string(static_cast<long>(nummer * MeterJeStreifen + Falschost)) +
+        " +k=1 +x_0=" + std::to_string(static_cast<long>(nummer * MeterJeMillion + Falschost)) +
         " +y_0=0 +ellps=bessel";
     objekt.reset(Erzeugen(definition.c_str()));
   }

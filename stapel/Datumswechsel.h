@@ -35,6 +35,8 @@ inline constexpr const char* GitterDatei = "BETA2007.gsb";
 inline constexpr int WestZone = 32;
 inline constexpr int OstZone = 33;
 inline constexpr double Zonengrenze = 12.0;
+/// The strip or zone stands in the easting's millions [m].
+inline constexpr double MeterJeMillion = 1000000.0;
 /// Strip N has its central meridian at 3° × N: 120 is the last meridian.
 inline constexpr int LetzterStreifen = 120;
 /// Zone or strip chosen from the longitude, not forced.

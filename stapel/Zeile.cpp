@@ -47,8 +47,6 @@ constexpr const char* SpaltenGKGeo[] = {"LaengeGrad", "LaengeMin", "LaengeSek",
                                         "BreiteGrad", "BreiteMin", "BreiteSek"};
 constexpr const char* SpaltenGKUTM[] = {"Zone", "Ostwert", "Nordwert"};
 
-constexpr double MeterJeMillion = 1000000.0; // strip or zone in the easting's millions [m]
-
 /// The easting's millions, truncated toward zero, as Int16: the strip as
 /// gk-geo takes it, or the zone written in front of an UTM easting.
 int Millionen(double ostwert) {
