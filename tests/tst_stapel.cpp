@@ -253,6 +253,11 @@ private slots:
           "−9;0;0;50;0;0;−3\n-9;0;0;50;0;0;-3", 0, 0, "2 von 2",
           "alt\n−9;0;0;50;0;0;−3;−2500000,000;5540279,543\n-9;0;0;50;0;0;-3;−2500000,000;5540279,"
           "543\n");
+    zeile("Minuszeichen in Windows-1252",
+          {"LC_ALL=sv_SE.UTF-8", "geo-gk", "--kodierung", "windows-1252"}, "-9;0;0;50;0;0;-3", 0, 0,
+          "1 von 1", "-9;0;0;50;0;0;-3;-2500000,000;5540279,543\n");
+    zeile("Meldung mit Trenner", {"gk-geo", "--trenner", " "}, "P 1", 0, 1, "0 von 1",
+          "P 1 \"Typen unverträglich: Feld 1 (Rechtswert (X) [m])\"\n");
     const QByteArray alt("alt\n"), viel = QByteArray("9;0;0;50;0;0;3\n").repeated(20000);
     zeile("Zeile zu lang", {"gk-geo"},
           QByteArray(65535, 'a') + '\n' + QByteArray(1048577, 'a') + '\n', 0, 2,
