@@ -83,8 +83,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The main window's buttons keep the platform's default font, which on a
 # system without a desktop is fontconfig's sans-serif: without DejaVu, the
 # default sans face, it resolves to Liberation Mono there.
+# The console program's datum change loads libproj25 when it runs (dlopen,
+# which dpkg-shlibdeps cannot see) and reads the national grid BeTA2007
+# from proj-data.
 # dpkg-shlibdeps appends the shared libraries (Qt 6, libstdc++, libc) to it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, libproj25, proj-data")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # German texts in Qt's own context menus and buttons.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

@@ -35,6 +35,55 @@ char Trenner(const QString& wahl) {
   return c.toLatin1();
 }
 
+/// The options of the datum directions. An option that does not fit the
+/// direction would be ignored: it is refused.
+struct Datumsoptionen {
+  QCommandLineOption zone{QStringLiteral("zone"),
+                          QStringLiteral("gk-utm: die UTM-Zone 32 oder 33 für alle Zeilen "
+                                         "(Vorgabe: nach der ETRS89-Länge, ab 12° Ost 33)."),
+                          QStringLiteral("32|33")};
+  QCommandLineOption streifen{
+      QStringLiteral("streifen"),
+      QStringLiteral("utm-gk: der Meridianstreifen N (0 bis 120, Mittelmeridian 3° × N) für alle "
+                     "Zeilen (Vorgabe: der nächste Mittelmeridian)."),
+      QStringLiteral("N")};
+  QCommandLineOption ostwertMitZone{
+      QStringLiteral("ostwert-mit-zone"),
+      QStringLiteral("gk-utm, utm-gk: die Zone steht vor dem Ostwert (32500000,000) statt in "
+                     "einem eigenen Feld.")};
+
+  void Lesen(const QCommandLineParser& parser, Zeilenformat& format) const {
+    const bool gkutm = format.richtung == Richtung::GKUTM;
+    const bool utmgk = format.richtung == Richtung::UTMGK;
+    NurFuer(parser, zone, gkutm, "gk-utm");
+    NurFuer(parser, streifen, utmgk, "utm-gk");
+    NurFuer(parser, ostwertMitZone, gkutm || utmgk, "gk-utm und utm-gk");
+    bool zahl = true;
+    if (parser.isSet(zone)) {
+      format.zone = parser.value(zone).toInt(&zahl);
+      if (!zahl || (format.zone != WestZone && format.zone != OstZone)) {
+        throw Abbruch(QStringLiteral("--zone „%1“: 32 oder 33.").arg(parser.value(zone)));
+      }
+    }
+    if (parser.isSet(streifen)) {
+      format.streifen = parser.value(streifen).toInt(&zahl);
+      if (!zahl || format.streifen < 0 || format.streifen > LetzterStreifen) {
+        throw Abbruch(QStringLiteral("--streifen „%1“: ein Meridianstreifen von 0 bis 120.")
+                          .arg(parser.value(streifen)));
+      }
+    }
+    format.ostwertMitZone = parser.isSet(ostwertMitZone);
+  }
+
+  static void NurFuer(const QCommandLineParser& parser, const QCommandLineOption& option,
+                      bool passt, const char* richtungen) {
+    if (parser.isSet(option) && !passt) {
+      throw Abbruch(QStringLiteral("--%1 gilt nur für %2.")
+                        .arg(option.names().constFirst(), QString::fromUtf8(richtungen)));
+    }
+  }
+};
+
 } // namespace
 
 Auftrag Auswerten(const QStringList& argumente) {
@@ -45,13 +94,18 @@ Auftrag Auswerten(const QStringList& argumente) {
       "Die Koordinaten stehen am Zeilenanfang, mit --punkt hinter einem Punktnamen:\n"
       "  geo-gk: LaengeGrad;LaengeMin;LaengeSek;BreiteGrad;BreiteMin;BreiteSek;Streifen\n"
       "  gk-geo: Rechtswert;Hochwert\n"
+      "  gk-utm: Rechtswert;Hochwert, dahinter Zone;Ostwert;Nordwert\n"
+      "  utm-gk: Zone;Ostwert;Nordwert, dahinter Rechtswert;Hochwert\n"
+      "gk-utm und utm-gk wechseln das Datum (DHDN nach ETRS89 und zurück) mit dem\n"
+      "Gitter BeTA2007 über PROJ.\n"
       "Weitere Felder (Höhe, Bemerkung) werden übernommen, die Ergebnisse ans\n"
       "Zeilenende gehängt. Felder in Anführungszeichen dürfen den Feldtrenner und\n"
       "Zeilenumbrüche enthalten."));
   const QCommandLineOption hilfe = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("richtung"), QStringLiteral("geo-gk oder gk-geo"),
-                               QStringLiteral("geo-gk|gk-geo"));
+  parser.addPositionalArgument(QStringLiteral("richtung"),
+                               QStringLiteral("geo-gk, gk-geo, gk-utm oder utm-gk"),
+                               QStringLiteral("geo-gk|gk-geo|gk-utm|utm-gk"));
   parser.addPositionalArgument(
       QStringLiteral("eingabe"),
       QStringLiteral("Eingabedatei; ohne sie oder mit - die Standardeingabe."),
@@ -74,7 +128,9 @@ Auftrag Auswerten(const QStringList& argumente) {
       QStringLiteral("Kodierung der Eingabe und Ausgabe: utf-8 oder windows-1252 (Vorgabe: "
                      "windows-1252, wenn der Anfang der Eingabe kein UTF-8 ist)."),
       QStringLiteral("K"));
-  parser.addOptions({ausgabe, punkt, trenner, kopfzeile, kodierung});
+  const Datumsoptionen datum;
+  parser.addOptions({ausgabe, punkt, trenner, kopfzeile, kodierung, datum.zone, datum.streifen,
+                     datum.ostwertMitZone});
 
   if (!parser.parse(argumente)) {
     throw Abbruch(parser.errorText());
@@ -87,18 +143,23 @@ Auftrag Auswerten(const QStringList& argumente) {
   }
   const QStringList positionen = parser.positionalArguments();
   if (positionen.isEmpty() || positionen.size() > 2) {
-    throw Abbruch(
-        QStringLiteral("Erwartet: geo-gk oder gk-geo, dann höchstens eine Eingabedatei."));
+    throw Abbruch(QStringLiteral(
+        "Erwartet: geo-gk, gk-geo, gk-utm oder utm-gk, dann höchstens eine Eingabedatei."));
   }
   Auftrag auftrag;
   if (positionen[0] == QLatin1String("geo-gk")) {
     auftrag.format.richtung = Richtung::GeoGK;
   } else if (positionen[0] == QLatin1String("gk-geo")) {
     auftrag.format.richtung = Richtung::GKGeo;
+  } else if (positionen[0] == QLatin1String("gk-utm")) {
+    auftrag.format.richtung = Richtung::GKUTM;
+  } else if (positionen[0] == QLatin1String("utm-gk")) {
+    auftrag.format.richtung = Richtung::UTMGK;
   } else {
-    throw Abbruch(
-        QStringLiteral("Unbekannte Richtung „%1“: geo-gk oder gk-geo.").arg(positionen[0]));
+    throw Abbruch(QStringLiteral("Unbekannte Richtung „%1“: geo-gk, gk-geo, gk-utm oder utm-gk.")
+                      .arg(positionen[0]));
   }
+  datum.Lesen(parser, auftrag.format);
   if (positionen.size() == 2 && positionen[1] != QLatin1String("-")) {
     auftrag.eingabe = positionen[1];
   }

@@ -1,6 +1,7 @@
 #include "Stapel.h"
 
 #include "Auftrag.h"
+#include "Datumswechsel.h"
 #include "Zeile.h"
 
 #include <QCoreApplication>
@@ -96,6 +97,10 @@ public:
         ausgabeName_(Standardname(auftrag.ausgabe, "Standardausgabe")) {}
 
   int Ausfuehren() {
+    const Richtung richtung = auftrag_.format.richtung;
+    if (richtung == Richtung::GKUTM || richtung == Richtung::UTMGK) {
+      wechsel_ = std::make_unique<Datumswechsel>(); // no grid: stop before any file is touched
+    }
     EingabeOeffnen();
     AusgabeOeffnen();
     Umrechnen();
@@ -175,7 +180,7 @@ private:
     format.windows1252 = auftrag_.kodierung == Kodierung::Windows1252 ||
                          (auftrag_.kodierung == Kodierung::Erkennen && !IstUtf8(anfang));
     pruefen_ = auftrag_.kodierung == Kodierung::Erkennen && !format.windows1252;
-    umrechner_.emplace(format);
+    umrechner_.emplace(format, wechsel_.get());
     if (anfang.starts_with(Bom)) {
       puffer_ += Bom;
       return Bom.size();
@@ -279,6 +284,9 @@ private:
   }
 
   void Schreiben() {
+    if (umrechner_) {
+      umgerechnet_ -= umrechner_->Fertig(puffer_);
+    }
     const auto laenge = static_cast<qint64>(puffer_.size());
     if (ausgabe_->write(puffer_.data(), laenge) != laenge) {
       Schreibfehler();
@@ -299,6 +307,7 @@ private:
   }
 
   const Auftrag& auftrag_;
+  std::unique_ptr<Datumswechsel> wechsel_;   ///< gk-utm and utm-gk only
   std::optional<Zeilenumrechner> umrechner_; ///< made when the encoding is known
   QString eingabeName_;
   QString ausgabeName_;

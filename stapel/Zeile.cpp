@@ -2,6 +2,9 @@
 
 #include "Kodierung.h"
 
+#include <cmath>
+#include <limits>
+
 using Voderedezazarire::Fehler;
 using Voderedezazarire::Fehlerart;
 
@@ -23,6 +26,9 @@ enum : std::size_t {
 namespace GKGeoFeld {
 enum : std::size_t { Rechtswert, Hochwert, Anzahl };
 } // namespace GKGeoFeld
+namespace UTMGKFeld {
+enum : std::size_t { Zone, Ostwert, Nordwert, Anzahl };
+} // namespace UTMGKFeld
 
 /// The fields' names as the input windows call them; the first six also
 /// name the geographic results.
@@ -32,28 +38,54 @@ constexpr const char* NamenGeoGK[GeoGKFeld::Anzahl] = {
     "Geographische Breite – Minuten", "Geographische Breite – Sekunden",
     "Meridianstreifen - Nr."};
 constexpr const char* NamenGKGeo[GKGeoFeld::Anzahl] = {"Rechtswert (X) [m]", "Hochwert (Y) [m]"};
+constexpr const char* NamenUTMGK[UTMGKFeld::Anzahl] = {"Zone", "Ostwert (E) [m]",
+                                                       "Nordwert (N) [m]"};
 
 /// The result columns, named like the fields of the core's record.
 constexpr const char* SpaltenGeoGK[] = {"Rechtswert", "Hochwert"};
 constexpr const char* SpaltenGKGeo[] = {"LaengeGrad", "LaengeMin", "LaengeSek",
                                         "BreiteGrad", "BreiteMin", "BreiteSek"};
+constexpr const char* SpaltenGKUTM[] = {"Zone", "Ostwert", "Nordwert"};
+
+/// The easting's millions, truncated toward zero, as Int16: the strip as
+/// gk-geo takes it, or the zone written in front of an UTM easting.
+int Millionen(double ostwert) {
+  const double millionen = std::trunc(ostwert / MeterJeMillion);
+  if (!(millionen >= std::numeric_limits<std::int16_t>::min() &&
+        millionen <= std::numeric_limits<std::int16_t>::max())) {
+    throw Fehler(Fehlerart::Ueberlauf);
+  }
+  return static_cast<int>(millionen);
+}
+
+int ZonePruefen(int zone) {
+  if (zone != WestZone && zone != OstZone) {
+    throw Fehler(Fehlerart::Ueberlauf, "Zone " + std::to_string(zone) + " statt 32 oder 33");
+  }
+  return zone;
+}
 
 constexpr char Anfuehrung = '"';
 
 } // namespace
 
-Zeilenumrechner::Art Zeilenumrechner::ArtVon(Richtung richtung) {
-  switch (richtung) {
+Zeilenumrechner::Art Zeilenumrechner::ArtVon(const Zeilenformat& format) {
+  const std::size_t zone = format.ostwertMitZone ? 1 : 0; // no zone field, no zone column
+  switch (format.richtung) {
   case Richtung::GKGeo:
     return {NamenGKGeo, SpaltenGKGeo, &Zeilenumrechner::GKGeo};
+  case Richtung::GKUTM:
+    return {NamenGKGeo, std::span(SpaltenGKUTM).subspan(zone), &Zeilenumrechner::GKUTM};
+  case Richtung::UTMGK:
+    return {std::span(NamenUTMGK).subspan(zone), SpaltenGeoGK, &Zeilenumrechner::UTMGK};
   case Richtung::GeoGK:
     break;
   }
   return {NamenGeoGK, SpaltenGeoGK, &Zeilenumrechner::GeoGK};
 }
 
-Zeilenumrechner::Zeilenumrechner(const Zeilenformat& format)
-    : format_(format), art_(ArtVon(format.richtung)) {}
+Zeilenumrechner::Zeilenumrechner(const Zeilenformat& format, Datumswechsel* wechsel)
+    : format_(format), art_(ArtVon(format)), wechsel_(wechsel) {}
 
 std::string Zeilenumrechner::Spaltennamen() const {
   std::string namen;
@@ -113,7 +145,7 @@ bool Zeilenumrechner::Umrechnen(std::string_view satz, std::string& aus) {
   } catch (const Fehler& fehler) {
     aus.resize(ende);
     aus += format_.trenner;
-    std::string text = Meldung(fehler.art());
+    std::string text = Meldung(fehler);
     // No number where the coordinates begin, yet they all follow it: a
     // point name without --punkt.
     if (fehler.art() == Fehlerart::Typenkonflikt && feld_ == 0 && !format_.punkt &&
@@ -221,8 +253,94 @@ void Zeilenumrechner::GKGeo(std::string& aus) {
   }
 }
 
-std::string Zeilenumrechner::Meldung(Fehlerart art) const {
-  std::string text = Voderedezazarire::Fehlername(art);
+void Zeilenumrechner::GKUTM(std::string& aus) {
+  Datumspunkt punkt;
+  punkt.ost = leser_.Double(Feld(GKGeoFeld::Rechtswert));
+  punkt.nord = leser_.Double(Feld(GKGeoFeld::Hochwert));
+  feld_ = static_cast<int>(GKGeoFeld::Rechtswert);
+  punkt.bereich = Millionen(punkt.ost);
+  Einreihen(punkt, aus);
+}
+
+void Zeilenumrechner::UTMGK(std::string& aus) {
+  Datumspunkt punkt;
+  if (format_.ostwertMitZone) { // the fields behind the zone's, one place earlier
+    punkt.ost = leser_.Double(Feld(UTMGKFeld::Ostwert - 1));
+    punkt.nord = leser_.Double(Feld(UTMGKFeld::Nordwert - 1));
+    feld_ = static_cast<int>(UTMGKFeld::Ostwert - 1);
+    punkt.bereich = ZonePruefen(Millionen(punkt.ost));
+    punkt.ost -= punkt.bereich * MeterJeMillion;
+  } else {
+    punkt.bereich = ZonePruefen(leser_.Integer(Feld(UTMGKFeld::Zone)));
+    punkt.ost = leser_.Double(Feld(UTMGKFeld::Ostwert));
+    punkt.nord = leser_.Double(Feld(UTMGKFeld::Nordwert));
+  }
+  Einreihen(punkt, aus);
+}
+
+void Zeilenumrechner::Einreihen(const Datumspunkt& punkt, const std::string& aus) {
+  if (&aus != &probe_) { // a trial only reads the fields
+    block_.push_back(punkt);
+    stellen_.push_back(aus.size());
+  }
+}
+
+long long Zeilenumrechner::Fertig(std::string& aus) {
+  if (block_.empty()) {
+    return 0;
+  }
+  if (format_.richtung == Richtung::GKUTM) {
+    wechsel_->GKNachUTM(block_, format_.zone);
+  } else {
+    wechsel_->UTMNachGK(block_, format_.streifen);
+  }
+  std::string fertig;
+  fertig.reserve(aus.size() + block_.size() * 2 * sizeof("#######,###"));
+  std::size_t kopiert = 0;
+  long long fehlgeschlagen = 0;
+  for (std::size_t i = 0; i < block_.size(); ++i) {
+    fertig.append(aus, kopiert, stellen_[i] - kopiert);
+    kopiert = stellen_[i];
+    DatumSchreiben(block_[i], fertig);
+    fehlgeschlagen += block_[i].fehler == Datumsfehler::Keiner ? 0 : 1;
+  }
+  fertig.append(aus, kopiert);
+  aus.swap(fertig);
+  block_.clear();
+  stellen_.clear();
+  return fehlgeschlagen;
+}
+
+void Zeilenumrechner::DatumSchreiben(const Datumspunkt& punkt, std::string& aus) const {
+  const bool utm = format_.richtung == Richtung::GKUTM;
+  aus += format_.trenner;
+  switch (punkt.fehler) {
+  case Datumsfehler::Keiner:
+    break;
+  case Datumsfehler::Abbildung:
+    Anhaengen("Außerhalb der Abbildung: keine geographische Lage", aus);
+    return;
+  case Datumsfehler::AusserhalbGitter:
+    Anhaengen("Außerhalb des Gitters BeTA2007: keine Umrechnung", aus);
+    return;
+  case Datumsfehler::AusserhalbBereich:
+    Anhaengen((utm ? "Ostwert außerhalb der Zone " : "Rechtswert außerhalb des Streifens ") +
+                  std::to_string(punkt.bereich),
+              aus);
+    return;
+  }
+  if (utm && !format_.ostwertMitZone) {
+    aus += std::to_string(punkt.bereich);
+    aus += format_.trenner;
+  }
+  schreiber_.Meter(
+      utm && format_.ostwertMitZone ? punkt.bereich * MeterJeMillion + punkt.ost : punkt.ost, aus);
+  aus += format_.trenner;
+  schreiber_.Meter(punkt.nord, aus);
+}
+
+std::string Zeilenumrechner::Meldung(const Fehler& fehler) const {
+  std::string text = fehler.what();
   const std::size_t soll = erstes_ + art_.felder.size();
   if (anzahl_ < soll) {
     text += ": " + std::to_string(anzahl_) + (anzahl_ == 1 ? " Feld" : " Felder") +

@@ -5,31 +5,41 @@
 // windows' number rules and stored into the core's record in the windows'
 // order, the core converts, and the results are appended to the record as
 // the result windows show them. Every input field is written back as it came.
+// The datum directions read their records' points into a block, which PROJ
+// converts when the output is written: see Fertig.
 #pragma once
 
+#include "Datumswechsel.h"
 #include "Voderedezazarire.h"
 #include "Zahlenstrom.h"
 
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class Richtung {
   GeoGK, ///< LaengeGrad;LaengeMin;LaengeSek;BreiteGrad;BreiteMin;BreiteSek;Streifen
-  GKGeo  ///< Rechtswert;Hochwert
+  GKGeo, ///< Rechtswert;Hochwert
+  GKUTM, ///< Rechtswert;Hochwert
+  UTMGK  ///< Zone;Ostwert;Nordwert, or Ostwert;Nordwert with the zone in front
 };
 
 /// How the records of one run look.
 struct Zeilenformat {
   Richtung richtung = Richtung::GeoGK;
   char trenner = ';';
-  bool punkt = false;       ///< field 1 is a point name
-  bool windows1252 = false; ///< the input's encoding, and so the output's
+  bool punkt = false;          ///< field 1 is a point name
+  bool windows1252 = false;    ///< the input's encoding, and so the output's
+  int zone = Waehlen;          ///< gk-utm: this zone for every record
+  int streifen = Waehlen;      ///< utm-gk: this strip for every record
+  bool ostwertMitZone = false; ///< the zone in the UTM easting's millions, not in a field
 };
 
 class Zeilenumrechner {
 public:
-  explicit Zeilenumrechner(const Zeilenformat& format);
+  /// `wechsel`: the datum change, for gk-utm and utm-gk only.
+  explicit Zeilenumrechner(const Zeilenformat& format, Datumswechsel* wechsel = nullptr);
 
   /// Splits the record at the start of `text` into fields. Returns the
   /// offset of the '\n' that ends it, or of the end of `text` when `letzter`
@@ -45,6 +55,11 @@ public:
   /// Whether the record split by Zerlegen would convert.
   bool Umrechenbar();
 
+  /// Converts the records of a datum direction that Umrechnen has put into
+  /// `aus` and counted as converted, and writes their results or messages
+  /// into `aus` behind each. Returns how many of them failed.
+  long long Fertig(std::string& aus);
+
   /// The names of the result columns, each behind the separator.
   [[nodiscard]] std::string Spaltennamen() const;
 
@@ -56,7 +71,7 @@ private:
     std::span<const char* const> spalten;
     void (Zeilenumrechner::*umrechnen)(std::string& aus);
   };
-  static Art ArtVon(Richtung richtung);
+  static Art ArtVon(const Zeilenformat& format);
 
   /// Fields kept for reading; more are only counted and copied.
   static constexpr std::size_t MaxFelder = 16;
@@ -73,7 +88,12 @@ private:
   void Berechnen(void (*berechnung)(Voderedezazarire::Umrechnungsdatensatz&), std::size_t quelle);
   void GeoGK(std::string& aus);
   void GKGeo(std::string& aus);
-  [[nodiscard]] std::string Meldung(Voderedezazarire::Fehlerart art) const;
+  void GKUTM(std::string& aus);
+  void UTMGK(std::string& aus);
+  /// Puts the point into the block, its results to come at the end of `aus`.
+  void Einreihen(const Datumspunkt& punkt, const std::string& aus);
+  void DatumSchreiben(const Datumspunkt& punkt, std::string& aus) const;
+  [[nodiscard]] std::string Meldung(const Voderedezazarire::Fehler& fehler) const;
   /// Appends a text of this program as one field, in the output's encoding.
   void Anhaengen(std::string_view utf8, std::string& aus) const;
 
@@ -89,4 +109,7 @@ private:
   std::string probe_;                  ///< output of a trial conversion
   int feld_ = Keines;                  ///< coordinate being read
   int ergebnis_ = Keines;              ///< result being written
+  Datumswechsel* wechsel_;
+  std::vector<Datumspunkt> block_;   ///< points waiting for the datum change
+  std::vector<std::size_t> stellen_; ///< where in `aus` each one's results go
 };

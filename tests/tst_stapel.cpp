@@ -1,5 +1,7 @@
 // The console program as a user runs it. Its number reader and writer are
 // checked with the text conversions (tst_textumwandlung).
+#include "Pruefung.h"
+
 #include <QtTest>
 
 #include <fcntl.h>
@@ -61,6 +63,105 @@ private slots:
     }
     QCOMPARE(zeilen, geo);
   }
+
+  // The datum change. Results from PROJ's EPSG operations, "DHDN to ETRS89
+  // (8)" with BeTA2007: `echo "H R" | cs2cs -f %.3f EPSG:31467 EPSG:25832`
+  // (strip 3; 31468 strip 4; 25833 zone 33) and back with the codes swapped.
+  // Without the grid, A would be 500000,000;5538630,704 (148 m away); cs2cs
+  // has a result for "Nord" too, by a coarser method.
+  void datum_data() {
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<QByteArray>("eingabe");
+    QTest::addColumn<QByteArray>("ausgabe");
+    QTest::addColumn<QString>("meldung");
+    const QByteArray a("A;3500000;5540279,543"), zurueck("A;32499925,108;5538503,057");
+    QTest::newRow("Zone aus der Länge")
+        << QStringList{"gk-utm", "-p"}
+        << a + "\nO;4502000;5540000\nNord;3500000;6300000\nW;4498000;5540000"
+        << a + ";32;499925,108;5538503,057\nO;4502000;5540000;33;286892,132;5542463,486\nNord;"
+               "3500000;6300000;Außerhalb des Gitters BeTA2007: keine Umrechnung\nW;4498000;"
+               "5540000;32;712895,666;5542454,992\n"
+        << "3 von 4 Zeilen";
+    QTest::newRow("--zone") // without -p: a point name gets the hint and converts later
+        << QStringList{"gk-utm", "--zone", "32"} << "4502000;5540000\n" + a
+        << "4502000;5540000;32;716893,106;5542615,443\n" + a +
+               ";Typen unverträglich: Feld 1 (Rechtswert (X) [m]) – ein Punktname? Dann mit "
+               "--punkt\n"
+        << "1 von 2";
+    QTest::newRow("Streifen aus der Länge")
+        << QStringList{"utm-gk", "-p"}
+        << QByteArray("a;32;604000;5540000\nb;32;612000;5540000\nc;31;1;1")
+        << QByteArray(
+               "a;32;604000;5540000;3604116,301;5541777,662\nb;32;612000;5540000;4397075,762;"
+               "5541593,242\nc;31;1;1;Zone 31 statt 32 oder 33: Feld 2 (Zone)\n")
+        << "2 von 3";
+    QTest::newRow("--streifen") // c at 14.6° lies 8.6° from strip 2: 615 km
+        << QStringList{"utm-gk", "-p", "--streifen", "2"}
+        << QByteArray("b;32;612000;5540000\nc;33;470000;5540000")
+        << QByteArray("b;32;612000;5540000;2827109,793;5550595,824\nc;33;470000;5540000;"
+                      "Rechtswert außerhalb des Streifens 2\n")
+        << "1 von 2";
+    QTest::newRow("--ostwert-mit-zone hin")
+        << QStringList{"gk-utm", "-p", "--ostwert-mit-zone", "--kopfzeile"} << "P;R;H\n" + a
+        << "P;R;H;Ostwert;Nordwert\n" + a + ";32499925,108;5538503,057\n"
+        << "1 von 1";
+    QTest::newRow("--ostwert-mit-zone zurück")
+        << QStringList{"utm-gk", "-p", "--ostwert-mit-zone"} << zurueck + "\nF;31499925,108;1"
+        << zurueck + ";3500000,000;5540279,543\nF;31499925,108;1;Zone 31 statt 32 oder 33: Feld 2 "
+                     "(Ostwert (E) [m])\n"
+        << "1 von 2";
+    QTest::newRow("ohne Gitter") << QStringList{"gk-utm", "-p", "-o", "%d/aus"} << a << QByteArray()
+                                 << "Gitter BETA2007.gsb (BeTA2007) für den Datumswechsel fehlt";
+  }
+  void datum() {
+    QFETCH(QStringList, argumente);
+    QFETCH(QString, meldung);
+    QTemporaryDir leer;
+    QProcess lauf;
+    if (argumente.contains("%d/aus")) { // PROJ finds no grid in an empty folder
+      auto umgebung = QProcessEnvironment::systemEnvironment();
+      umgebung.insert("PROJ_DATA", leer.path());
+      lauf.setProcessEnvironment(umgebung);
+      argumente.replaceInStrings("%d", leer.path());
+    }
+    QFETCH(QByteArray, eingabe);
+    Starten(lauf, argumente, eingabe);
+    QTEST(lauf.readAllStandardOutput(), "ausgabe");
+    const QString text = lauf.readAllStandardError();
+    QVERIFY2(text.contains(meldung) && (!argumente.contains("-o") || text.contains("proj-data")),
+             qPrintable(text));
+    QCOMPARE(lauf.exitCode(), text.startsWith("1 von 1") ? 0 : argumente.contains("-o") ? 2 : 1);
+    QVERIFY(QDir(leer.path()).isEmpty());
+  }
+  // Random points of strips 3 and 4, up to 70 km from their meridian (the
+  // strip stays the nearest), to UTM and back: both ways round to the
+  // millimetre.
+  void datumRundreise() {
+    std::mt19937 zufall(Test::Saat());
+    const auto z = [&](unsigned bis) { return static_cast<double>(zufall() % bis); };
+    QList<double> werte;
+    QByteArray gk;
+    for (int i = 0; i < Test::Anzahl(); ++i) {
+      const double r = (3 + z(2)) * 1e6 + 430000 + z(140000000) / 1000;
+      const double h = 5260000 + z(830000000) / 1000;
+      werte << r << h;
+      gk += QString::asprintf("P%d;%.3f;%.3f\n", i, r, h).replace('.', ',').toUtf8();
+    }
+    QProcess hin, zurueck;
+    Starten(hin, {"gk-utm", "-p"}, gk);
+    QByteArray utm; // point, zone, Ostwert, Nordwert
+    for (const QString& zeile : QString(hin.readAllStandardOutput()).trimmed().split('\n'))
+      utm += (zeile.section(';', 0, 0) + ';' + zeile.section(';', 3) + '\n').toUtf8();
+    Starten(zurueck, {"utm-gk", "-p"}, utm);
+    const QStringList zeilen = QString(zurueck.readAllStandardOutput()).trimmed().split('\n');
+    QCOMPARE(zeilen.size() * 2, werte.size());
+    for (qsizetype i = 0; i < zeilen.size(); ++i) // 1 mm, and the decimals' binary error
+      for (int j = 0; j < 2; ++j)
+        VAZ_NAHE(zeilen[i].section(';', 4 + j, 4 + j).replace(',', '.').toDouble(),
+                 werte[2 * i + j], 0.001 + 1e-6);
+  }
+
+  // Runs with "-o" onto an older file "alt" in the directory %d.
 
   // LibreOffice Calc's exports of one sheet in UTF-8 and in Windows-1252: the
   // same output, in the input's encoding, names with ; and "" intact.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The console program against PROJ's cs2cs on the same 1,000,000 points, in
-# both directions: total CPU time (user + system) and peak memory, from GNU
+# all four directions (the datum change against cs2cs with the EPSG codes
+# 31467 and 25832, whose operation it pins): total CPU time (user + system) and peak memory, from GNU
 # time. cs2cs (package proj-bin) and GNU time are installed here, for this
 # comparison only; they are no dependency of the program.
 # Usage: bench/stapel/vergleich.sh [PROGRAMM]   (default: the release build)
@@ -46,6 +47,16 @@ awk -v n="$punkte" -v dir="$ordner" 'BEGIN {
     print r, h > (dir "/gk.cs2cs")
     gsub(/\./, ",", r); gsub(/\./, ",", h)
     print r ";" h > (dir "/gk.txt")
+    # Inside the grid BeTA2007, over the latitudes of Germany: strip 3 and zone
+    # 32, the UTM points near enough to 9° for strip 3 to be the nearest.
+    r = sprintf("%.3f", 3350000 + rand() * 300000); h = sprintf("%.3f", 5250000 + rand() * 800000)
+    print h, r > (dir "/gkd.cs2cs")
+    gsub(/\./, ",", r); gsub(/\./, ",", h)
+    print r ";" h > (dir "/gkd.txt")
+    e = sprintf("%.3f", 410000 + rand() * 180000); nw = sprintf("%.3f", 5250000 + rand() * 800000)
+    print e, nw > (dir "/utm.cs2cs")
+    gsub(/\./, ",", e); gsub(/\./, ",", nw)
+    print "32;" e ";" nw > (dir "/utm.txt")
   }
 }'
 
@@ -84,9 +95,25 @@ zeile "geo-gk" "$wir" "$sie"
 wir=$(LC_ALL=C messen "$ordner/gk.aus" "$programm" gk-geo "$ordner/gk.txt")
 sie=$(messen "$ordner/gk.cs2cs.aus" cs2cs -I -f %.3f $projektion "$ordner/gk.cs2cs")
 zeile "gk-geo" "$wir" "$sie"
+wir=$(LC_ALL=C messen "$ordner/gkd.aus" "$programm" gk-utm "$ordner/gkd.txt")
+sie=$(messen "$ordner/gkd.cs2cs.aus" cs2cs -f %.3f EPSG:31467 EPSG:25832 "$ordner/gkd.cs2cs")
+zeile "gk-utm" "$wir" "$sie"
+wir=$(LC_ALL=C messen "$ordner/utm.aus" "$programm" utm-gk "$ordner/utm.txt")
+sie=$(messen "$ordner/utm.cs2cs.aus" cs2cs -f %.3f EPSG:25832 EPSG:31467 "$ordner/utm.cs2cs")
+zeile "utm-gk" "$wir" "$sie"
 
 # Both compute the same thing: the largest difference of the eastings and
 # northings, in millimetres.
 paste -d ';' "$ordner/geo.aus" "$ordner/geo.cs2cs.aus" | tr ',\t' '.;' | awk -F ';' '
   { for (i = 8; i <= 9; i++) { d = $i - $(i + 2); if (d < 0) d = -d; if (d > max) max = d } }
   END { printf "\nGrößte Abweichung zu cs2cs (geo-gk): %.1f mm\n", max * 1000 }'
+# The datum change computes PROJ's own operation: the same millimetres.
+# cs2cs writes Gauss-Krüger as northing, easting: its fields then go back.
+abweichung() { # title, our file, our easting field, cs2cs file, its easting field, its step
+  paste -d ';' "$2" "$4" | tr ',\t ' '.;;' |
+    awk -F ';' -v titel="$1" -v a="$3" -v b="$5" -v schritt="$6" '
+    { for (i = 0; i < 2; i++) { d = $(a + i) - $(b + schritt * i); if (d < 0) d = -d; if (d > max) max = d } }
+    END { printf "Größte Abweichung zu cs2cs (%s): %.1f mm\n", titel, max * 1000 }'
+}
+abweichung gk-utm "$ordner/gkd.aus" 4 "$ordner/gkd.cs2cs.aus" 6 1
+abweichung utm-gk "$ordner/utm.aus" 4 "$ordner/utm.cs2cs.aus" 7 -1
