@@ -1,6 +1,6 @@
 #include "Auftrag.h"
 
-#include "Stapel.h"
+#include "Ausgang.h"
 #include "Textumwandlung.h"
 
 #include <QCommandLineParser>

@@ -1,6 +1,7 @@
 #include "Stapel.h"
 
 #include "Auftrag.h"
+#include "Ausgang.h"
 #include "Datumswechsel.h"
 #include "Zeile.h"
 

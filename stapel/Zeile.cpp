@@ -11,18 +11,6 @@ using Voderedezazarire::Fehlerart;
 namespace {
 
 /// The coordinates of a record, in their order.
-namespace GeoGKFeld {
-enum : std::size_t {
-  LaengeGrad,
-  LaengeMin,
-  LaengeSek,
-  BreiteGrad,
-  BreiteMin,
-  BreiteSek,
-  Streifen,
-  Anzahl
-};
-} // namespace GeoGKFeld
 namespace GKGeoFeld {
 enum : std::size_t { Rechtswert, Hochwert, Anzahl };
 } // namespace GKGeoFeld
@@ -30,16 +18,15 @@ namespace UTMGKFeld {
 enum : std::size_t { Zone, Ostwert, Nordwert, Anzahl };
 } // namespace UTMGKFeld
 
-/// The fields' names as the input windows call them; the first six also
-/// name the geographic results.
-constexpr const char* NamenGeoGK[GeoGKFeld::Anzahl] = {
-    "Geographische Länge – Grad",     "Geographische Länge – Minuten",
-    "Geographische Länge – Sekunden", "Geographische Breite – Grad",
-    "Geographische Breite – Minuten", "Geographische Breite – Sekunden",
-    "Meridianstreifen - Nr."};
-constexpr const char* NamenGKGeo[GKGeoFeld::Anzahl] = {"Rechtswert (X) [m]", "Hochwert (Y) [m]"};
-constexpr const char* NamenUTMGK[UTMGKFeld::Anzahl] = {"Zone", "Ostwert (E) [m]",
-                                                       "Nordwert (N) [m]"};
+/// The names of the fields of a direction of the windows.
+std::vector<std::string> Namen(const Umrechnungsrichtung& richtung) {
+  std::vector<std::string> namen;
+  for (const Eingabefeld& feld : richtung.felder) {
+    namen.push_back(Feldname(feld).toStdString());
+  }
+  return namen;
+}
+const std::vector<std::string> NamenUTMGK = {"Zone", "Ostwert (E) [m]", "Nordwert (N) [m]"};
 
 /// The result columns, named like the fields of the core's record.
 constexpr const char* SpaltenGeoGK[] = {"Rechtswert", "Hochwert"};
@@ -73,15 +60,17 @@ Zeilenumrechner::Art Zeilenumrechner::ArtVon(const Zeilenformat& format) {
   const std::size_t zone = format.ostwertMitZone ? 1 : 0; // no zone field, no zone column
   switch (format.richtung) {
   case Richtung::GKGeo:
-    return {NamenGKGeo, SpaltenGKGeo, &Zeilenumrechner::GKGeo};
+    return {Namen(RichtungGKGeo), SpaltenGKGeo, &Zeilenumrechner::GKGeo};
   case Richtung::GKUTM:
-    return {NamenGKGeo, std::span(SpaltenGKUTM).subspan(zone), &Zeilenumrechner::GKUTM};
+    return {Namen(RichtungGKGeo), std::span(SpaltenGKUTM).subspan(zone), &Zeilenumrechner::GKUTM};
   case Richtung::UTMGK:
-    return {std::span(NamenUTMGK).subspan(zone), SpaltenGeoGK, &Zeilenumrechner::UTMGK};
+    return {{NamenUTMGK.begin() + static_cast<std::ptrdiff_t>(zone), NamenUTMGK.end()},
+            SpaltenGeoGK,
+            &Zeilenumrechner::UTMGK};
   case Richtung::GeoGK:
     break;
   }
-  return {NamenGeoGK, SpaltenGeoGK, &Zeilenumrechner::GeoGK};
+  return {Namen(RichtungGeoGK), SpaltenGeoGK, &Zeilenumrechner::GeoGK};
 }
 
 Zeilenumrechner::Zeilenumrechner(const Zeilenformat& format, Datumswechsel* wechsel)
@@ -207,30 +196,15 @@ std::string_view Zeilenumrechner::Feld(std::size_t i) {
   return text;
 }
 
-void Zeilenumrechner::Berechnen(void (*berechnung)(Voderedezazarire::Umrechnungsdatensatz&),
-                                std::size_t quelle) {
+void Zeilenumrechner::Kern(const Umrechnungsrichtung& richtung) {
+  FelderLesen(richtung, daten_, [&](std::size_t i, auto& ziel) { leser_.Lesen(Feld(i), ziel); });
   feld_ = Keines;
-  try {
-    berechnung(daten_);
-  } catch (const Fehler& fehler) {
-    if (fehler.art() == Fehlerart::Ueberlauf) {
-      feld_ = static_cast<int>(quelle);
-    }
-    throw;
-  }
+  Berechnen(richtung, daten_, [&](std::size_t i) { feld_ = static_cast<int>(i); });
 }
 
 void Zeilenumrechner::GeoGK(std::string& aus) {
-  auto& u = daten_;
-  u.LaengeGrad = leser_.Single(Feld(GeoGKFeld::LaengeGrad));
-  u.LaengeMin = leser_.Single(Feld(GeoGKFeld::LaengeMin));
-  u.LaengeSek = leser_.Single(Feld(GeoGKFeld::LaengeSek));
-  u.BreiteGrad = leser_.Single(Feld(GeoGKFeld::BreiteGrad));
-  u.BreiteMin = leser_.Single(Feld(GeoGKFeld::BreiteMin));
-  u.BreiteSek = leser_.Single(Feld(GeoGKFeld::BreiteSek));
-  u.StreifenNr = leser_.Integer(Feld(GeoGKFeld::Streifen));
-  // Both integer products take the strip: an overflow there is the strip's.
-  Berechnen(Voderedezazarire::BerechneGeoGK, GeoGKFeld::Streifen);
+  const auto& u = daten_;
+  Kern(RichtungGeoGK);
   aus += format_.trenner;
   schreiber_.Meter(u.Rechtswert, aus);
   aus += format_.trenner;
@@ -238,11 +212,8 @@ void Zeilenumrechner::GeoGK(std::string& aus) {
 }
 
 void Zeilenumrechner::GKGeo(std::string& aus) {
-  auto& u = daten_;
-  u.Rechtswert = leser_.Double(Feld(GKGeoFeld::Rechtswert));
-  u.Hochwert = leser_.Double(Feld(GKGeoFeld::Hochwert));
-  // The strip is the easting's millions: an overflow there is the easting's.
-  Berechnen(Voderedezazarire::BerechneGKGeo, GKGeoFeld::Rechtswert);
+  const auto& u = daten_;
+  Kern(RichtungGKGeo);
   // The result window's order: longitude, then latitude.
   const float werte[] = {u.LaengeGrad, u.LaengeMin, u.LaengeSek,
                          u.BreiteGrad, u.BreiteMin, u.BreiteSek};
@@ -356,7 +327,8 @@ std::string Zeilenumrechner::Meldung(const Fehler& fehler) const {
     return text + ": Feld " + std::to_string(erstes_ + i + 1) + " (" + art_.felder[i] + ")";
   }
   if (ergebnis_ != Keines) {
-    return text + ": Ergebnis " + NamenGeoGK[ergebnis_];
+    const auto i = static_cast<std::size_t>(ergebnis_);
+    return text + ": Ergebnis " + Feldname(RichtungGeoGK.felder[i]).toStdString();
   }
   return text;
 }

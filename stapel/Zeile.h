@@ -1,15 +1,17 @@
 // One record of a point list in, one record out. Records and fields are read
 // as spreadsheets write them (RFC 4180): a field in double quotes may hold
 // the separator, line breaks and "" for a quote. The coordinates sit at fixed
-// positions: field 1, or field 2 behind a point name. They are read with the
-// windows' number rules and stored into the core's record in the windows'
-// order, the core converts, and the results are appended to the record as
-// the result windows show them. Every input field is written back as it came.
+// positions: field 1, or field 2 behind a point name. The directions of the
+// windows read them as the input windows do, through the same description of
+// each field (Eingabefelder.h), into a record of their own; the core
+// converts, and the results are appended to the record as the result windows
+// show them. Every input field is written back as it came.
 // The datum directions read their records' points into a block, which PROJ
 // converts when the output is written: see Fertig.
 #pragma once
 
 #include "Datumswechsel.h"
+#include "Eingabefelder.h"
 #include "Voderedezazarire.h"
 #include "Zahlenstrom.h"
 
@@ -67,7 +69,7 @@ private:
   /// What makes a direction: its coordinate fields as the input windows
   /// name them, its result columns and its conversion.
   struct Art {
-    std::span<const char* const> felder;
+    std::vector<std::string> felder;
     std::span<const char* const> spalten;
     void (Zeilenumrechner::*umrechnen)(std::string& aus);
   };
@@ -84,8 +86,9 @@ private:
   bool Gelingt(std::size_t erstes);
   /// The value of coordinate `i`, remembered as the field to blame.
   std::string_view Feld(std::size_t i);
-  /// Runs a conversion; an overflow there is blamed on field `quelle`.
-  void Berechnen(void (*berechnung)(Voderedezazarire::Umrechnungsdatensatz&), std::size_t quelle);
+  /// Reads the fields of `richtung` into the record and converts it, as an
+  /// input window does.
+  void Kern(const Umrechnungsrichtung& richtung);
   void GeoGK(std::string& aus);
   void GKGeo(std::string& aus);
   void GKUTM(std::string& aus);

@@ -1,4 +1,5 @@
 // Start of the console program: its identity and Qt's texts in German.
+#include "Ausgang.h"
 #include "QtTexte.h"
 #include "Stapel.h"
 

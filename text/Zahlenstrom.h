@@ -18,6 +18,13 @@ public:
   [[nodiscard]] double Double(std::string_view utf8) const;
   [[nodiscard]] std::int16_t Integer(std::string_view utf8) const;
 
+  /// Reads `utf8` as the type of `ziel` says (see Datenglied in
+  /// Eingabefelder.h): float as Single, std::int16_t as Integer, double as
+  /// Double.
+  void Lesen(std::string_view utf8, float& ziel) const { ziel = Single(utf8); }
+  void Lesen(std::string_view utf8, std::int16_t& ziel) const { ziel = Integer(utf8); }
+  void Lesen(std::string_view utf8, double& ziel) const { ziel = Double(utf8); }
+
 private:
   /// Reads `[+|-] digits [separator digits]` into `wert`; false for any
   /// other text, which QLocale then reads.
