@@ -166,20 +166,18 @@ using Pruefung = detail::Flagpruefung<Zwischenwerte>;
   }
 }
 
+/// Latitude, then longitude, into whole degrees, minutes and seconds.
+[[gnu::always_inline]] inline void Winkelteilung(Umrechnungsdatensatz& u, Zwischenwerte& w,
+                                                 const Pruefung& FlagsPruefen) {
+  Aufteilen(w.phiGrad, u.BreiteGrad, u.BreiteMin, u.BreiteSek, FlagsPruefen);
+  Aufteilen(w.lambdaGrad, u.LaengeGrad, u.LaengeMin, u.LaengeSek, FlagsPruefen);
+}
+
 } // namespace
 
 void BerechneGKGeo(Umrechnungsdatensatz& u) {
-  Zwischenwerte w;
-  const Pruefung FlagsPruefen(w);
-  detail::FlagsLoeschen();
-
-  Streifen(u, w, FlagsPruefen);
-  Fusspunktbreite(u, w, FlagsPruefen);
-  detail::Kruemmung(u, w.radikand, FlagsPruefen);
-  Breite(u, w, FlagsPruefen);
-  Laenge(u, w, FlagsPruefen);
-  Aufteilen(w.phiGrad, u.BreiteGrad, u.BreiteMin, u.BreiteSek, FlagsPruefen);
-  Aufteilen(w.lambdaGrad, u.LaengeGrad, u.LaengeMin, u.LaengeSek, FlagsPruefen);
+  detail::Rechnen<Zwischenwerte, Streifen, Fusspunktbreite, detail::Kruemmung<Zwischenwerte>,
+                  Breite, Laenge, Winkelteilung>(u);
 }
 
 } // namespace Voderedezazarire

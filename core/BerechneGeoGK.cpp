@@ -140,16 +140,8 @@ using Pruefung = detail::Flagpruefung<Zwischenwerte>;
 } // namespace
 
 void BerechneGeoGK(Umrechnungsdatensatz& u) {
-  Zwischenwerte w;
-  const Pruefung FlagsPruefen(w);
-  detail::FlagsLoeschen();
-
-  Winkel(u, w, FlagsPruefen);
-  Meridianbogen(u, w, FlagsPruefen);
-  detail::Kruemmung(u, w.radikand, FlagsPruefen);
-  Laengenunterschied(u, w, FlagsPruefen);
-  Hochwert(u, w, FlagsPruefen);
-  Rechtswert(u, w, FlagsPruefen);
+  detail::Rechnen<Zwischenwerte, Winkel, Meridianbogen, detail::Kruemmung<Zwischenwerte>,
+                  Laengenunterschied, Hochwert, Rechtswert>(u);
 }
 
 } // namespace Voderedezazarire

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "Fehler.h"
+#include "Voderedezazarire.h"
 
 #include <cfenv>
 
@@ -40,5 +41,16 @@ public:
 private:
   Zwischenwerte& werte_;
 };
+
+/// One conversion of `u`: clears the flags, then runs `Schritte` in order,
+/// each as Schritt(u, w, FlagsPruefen) on one set of intermediate values `w`
+/// and the flag test bound to them.
+template <typename Zwischenwerte, auto... Schritte>
+[[gnu::always_inline]] inline void Rechnen(Umrechnungsdatensatz& u) {
+  Zwischenwerte w;
+  const Flagpruefung FlagsPruefen(w);
+  FlagsLoeschen();
+  (Schritte(u, w, FlagsPruefen), ...);
+}
 
 } // namespace Voderedezazarire::detail

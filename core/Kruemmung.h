@@ -8,6 +8,7 @@
 // of the Bessel ellipsoid (Voderedezazarire.h).
 #pragma once
 
+#include "Gleitkomma.h"
 #include "Voderedezazarire.h"
 
 #include <cmath>
@@ -15,19 +16,18 @@
 namespace Voderedezazarire::detail {
 
 /// Reads u.Phi and writes u.CosPhi, u.Eta2, u.Querradius and u.TanPhi in
-/// this order. `radikand` (1 + η²) belongs to the caller's intermediate
-/// values, which its flag test `FlagsPruefen` pins. cos φ and tan φ are not
-/// tested on their own: a fault in them surfaces at the next test, the one
-/// after η² or the caller's first one after this.
-template <typename Pruefung>
-[[gnu::always_inline]] inline void Kruemmung(Umrechnungsdatensatz& u, double& radikand,
-                                             const Pruefung& FlagsPruefen) {
+/// this order; 1 + η² is the caller's intermediate value `w.radikand`. cos φ
+/// and tan φ are not tested on their own: a fault in them surfaces at the
+/// next test, the one after η² or the caller's first one after this.
+template <typename Zwischenwerte>
+[[gnu::always_inline]] inline void Kruemmung(Umrechnungsdatensatz& u, Zwischenwerte& w,
+                                             const Flagpruefung<Zwischenwerte>& FlagsPruefen) {
   u.CosPhi = std::cos(u.Phi);
   u.Eta2 = std::pow(u.CosPhi, 2.0) * Exzentrizitaet2Quadrat;
   FlagsPruefen();
-  radikand = u.Eta2 + 1.0;
+  w.radikand = u.Eta2 + 1.0;
   FlagsPruefen();
-  u.Querradius = PolKruemmungsradius / std::sqrt(radikand);
+  u.Querradius = PolKruemmungsradius / std::sqrt(w.radikand);
   FlagsPruefen();
   u.TanPhi = std::tan(u.Phi);
 }
