@@ -12,10 +12,13 @@ Auftrag Auswerten(const QStringList& argumente) {
       "Gauss-Krüger-Koordinaten in 3°-Meridianstreifen um, Zeile für Zeile."));
   const QCommandLineOption hilfe = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("richtung"), QStringLiteral("geo-gk oder gk-geo"),
-                               QStringLiteral("geo-gk|gk-geo"));
+  // The list under the usage line names each argument as the usage line does.
   parser.addPositionalArgument(
-      QStringLiteral("eingabe"),
+      QStringLiteral("geo-gk|gk-geo"),
+      QStringLiteral("Geographisch nach Gauss-Krüger (geo-gk) oder zurück (gk-geo)."),
+      QStringLiteral("geo-gk|gk-geo"));
+  parser.addPositionalArgument(
+      QStringLiteral("EINGABE"),
       QStringLiteral("Eingabedatei; ohne sie oder mit - die Standardeingabe."),
       QStringLiteral("[EINGABE]"));
   const QCommandLineOption ausgabe(
