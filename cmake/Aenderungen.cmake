@@ -79,7 +79,10 @@ function(vaz_aenderungen quelle ziel paket betreuer version_var datum_var)
     message(FATAL_ERROR "${quelle}: no entry \"## VERSION (YYYY-MM-DD)\"")
   endif()
   string(APPEND aus "\n -- ${betreuer}  ${eintragsdatum}\n")
-  file(WRITE "${ziel}" "${aus}")
+  # Rewritten only when it changes, so that a new configuration does not
+  # compress it again.
+  file(WRITE "${ziel}.neu" "${aus}")
+  file(COPY_FILE "${ziel}.neu" "${ziel}" ONLY_IF_DIFFERENT)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${quelle}")
   set(${version_var} "${neueste}" PARENT_SCOPE)
   set(${datum_var} "${neuestes_datum}" PARENT_SCOPE)

@@ -16,7 +16,11 @@
 option(VAZ_HAERTUNG "Harden release builds as Debian does (dpkg-buildflags)" ON)
 option(VAZ_SOFORT_BINDEN "Link hardened builds with -z now (binding at start)" ON)
 
+# VAZ_GEHAERTET and VAZ_SOFORT_GEBUNDEN tell the package test what to expect.
+set(VAZ_GEHAERTET FALSE)
+set(VAZ_SOFORT_GEBUNDEN FALSE)
 if(VAZ_HAERTUNG AND CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT VAZ_SANITIZE AND NOT VAZ_FUZZ)
+  set(VAZ_GEHAERTET TRUE)
   add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security -fcf-protection)
   add_compile_definitions(_FORTIFY_SOURCE=2)
   include(CheckPIESupported)
@@ -25,5 +29,6 @@ if(VAZ_HAERTUNG AND CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT VAZ_SANITIZE AND
   add_link_options(LINKER:-z,relro)
   if(VAZ_SOFORT_BINDEN)
     add_link_options(LINKER:-z,now)
+    set(VAZ_SOFORT_GEBUNDEN TRUE)
   endif()
 endif()
