@@ -4,9 +4,10 @@
 #  - lintian --pedantic: no error, no warning, no hardening tag at all;
 #  - the copyright file, the changelog and both manual pages are in it, the
 #    changelog and the manual pages with the package's version;
-#  - the programs carry no .comment section (dh_strip drops it), are bound
-#    at start when the build links with -z now (BINDUNG "jetzt"), are each
-#    named in the metainfo's <provides> and have a manual page;
+#  - the programs carry no .comment section (dh_strip drops it), have
+#    stack protection (lintian does not look), are bound at start when the
+#    build links with -z now (BINDUNG "jetzt"), are each named in the
+#    metainfo's <provides> and have a manual page;
 #  - the console program's --version says the package's version, and every
 #    argument of its usage line is explained in its --help.
 # Usage: dist/lintian.sh BUILD_DIR jetzt|bedarf
@@ -48,6 +49,9 @@ for programm in "$wurzel"/usr/bin/*; do
   name=${programm##*/}
   if readelf -S -W "$programm" | grep -qF ' .comment '; then
     fehler "$name hat einen Abschnitt .comment"
+  fi
+  if ! readelf -W --dyn-syms "$programm" | grep -qF ' __stack_chk_fail'; then
+    fehler "$name ohne Stapelschutz"
   fi
   if [ "$bindung" = jetzt ] && ! readelf -d "$programm" | grep -q 'FLAGS.*BIND_NOW'; then
     fehler "$name ist nicht mit -z now gebunden"
