@@ -2,8 +2,9 @@
 # Builds the Debian package into a folder of its own and checks it as a
 # Debian maintainer would:
 #  - lintian --pedantic: no error, no warning, no hardening tag at all;
-#  - the copyright file, the changelog and both manual pages are in it, the
-#    changelog and the manual pages with the package's version;
+#  - the copyright file with the text of LICENSE, the changelog and both
+#    manual pages are in it, the changelog and the manual pages with the
+#    package's version;
 #  - the programs carry no .comment section (dh_strip drops it), have
 #    stack protection (lintian does not look), are bound at start when the
 #    build links with -z now (BINDUNG "jetzt"), are each named in the
@@ -41,7 +42,12 @@ wurzel=$aus/wurzel
 dpkg-deb -x "$deb" "$wurzel"
 version=$(dpkg-deb -f "$deb" Version)
 doc=$wurzel/usr/share/doc/vazorodavazivovovar
-[ -f "$doc/copyright" ] || fehler "copyright fehlt"
+# The copyright file's licence text, " ." lines blank and unindented, is
+# LICENSE's from its first sentence on.
+quelle=$(dirname "$0")/..
+sed -n '/^License: Expat$/,$p' "$doc/copyright" | tail -n +2 | sed 's/^ //; s/^\.$//' >"$aus/lizenz"
+sed -n '/^Permission is hereby granted/,$p' "$quelle/LICENSE" | cmp -s - "$aus/lizenz" ||
+  fehler "copyright enthält nicht den Lizenztext aus LICENSE"
 zcat "$doc/changelog.gz" | head -n 1 | grep -qF "($version)" ||
   fehler "changelog.gz beginnt nicht mit Version $version"
 metainfo=$wurzel/usr/share/metainfo/de.vazorodavazivovovar.Vazorodavazivovovar.metainfo.xml
