@@ -9,7 +9,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vazorodavazivovovar"));
-  QApplication::setApplicationVersion(QStringLiteral("1.0"));
+  QApplication::setApplicationVersion(QStringLiteral(VAZ_VERSION));
   // Matches the desktop entry, so that docks show the menu's icon and name.
   QGuiApplication::setDesktopFileName(QStringLiteral("de.vazorodavazivovovar.Vazorodavazivovovar"));
   QApplication::setWindowIcon(Fenstersymbol());

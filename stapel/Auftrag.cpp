@@ -103,11 +103,14 @@ Auftrag Auswerten(const QStringList& argumente) {
       "Zeilenumbrüche enthalten."));
   const QCommandLineOption hilfe = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("richtung"),
-                               QStringLiteral("geo-gk, gk-geo, gk-utm oder utm-gk"),
-                               QStringLiteral("geo-gk|gk-geo|gk-utm|utm-gk"));
+  // The list under the usage line names each argument as the usage line does.
   parser.addPositionalArgument(
-      QStringLiteral("eingabe"),
+      QStringLiteral("RICHTUNG"),
+      QStringLiteral("geo-gk: geographisch nach Gauss-Krüger, gk-geo: zurück; gk-utm: "
+                     "Gauss-Krüger nach ETRS89/UTM, utm-gk: zurück."),
+      QStringLiteral("RICHTUNG"));
+  parser.addPositionalArgument(
+      QStringLiteral("EINGABE"),
       QStringLiteral("Eingabedatei; ohne sie oder mit - die Standardeingabe."),
       QStringLiteral("[EINGABE]"));
   const QCommandLineOption ausgabe(
