@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 programm="${1:-build/release/stapel/vazorodavazivovovar-stapel}"
-command -v cs2cs >/dev/null || { echo "cs2cs fehlt: Paket proj-bin installieren" >&2; exit 1; }
+scripts/install-deps bench >/dev/null
 punkte="${VAZ_PUNKTE:-20000}"
 ordner="$(mktemp -d)"
 trap 'rm -rf "$ordner"' EXIT

@@ -2,8 +2,8 @@
 # The console program against PROJ's cs2cs on the same 1,000,000 points, in
 # all four directions (the datum change against cs2cs with the EPSG codes
 # 31467 and 25832, whose operation it pins): total CPU time (user + system) and peak memory, from GNU
-# time. cs2cs (package proj-bin) and GNU time are installed here, for this
-# comparison only; they are no dependency of the program.
+# time. cs2cs (package proj-bin) and GNU time come from
+# scripts/install-deps bench; they are no dependency of the program.
 # Usage: bench/stapel/vergleich.sh [PROGRAMM]   (default: the release build)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -14,18 +14,7 @@ punkte="${VAZ_BENCH_PUNKTE:-1000000}"
 # 9°); the inverse direction with -I.
 projektion="+proj=longlat +ellps=bessel +to +proj=tmerc +ellps=bessel +lon_0=9 +x_0=3500000 +k=1"
 
-fehlend=()
-command -v cs2cs >/dev/null || fehlend+=(proj-bin)
-[ -x /usr/bin/time ] || fehlend+=(time)
-if [ "${#fehlend[@]}" -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "Fehlende Pakete: ${fehlend[*]} (als root ausführen)" >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${fehlend[@]}" >/dev/null
-fi
+scripts/install-deps bench >/dev/null
 
 ordner="$(mktemp -d)"
 trap 'rm -rf "$ordner"' EXIT
