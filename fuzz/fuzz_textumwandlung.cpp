@@ -18,6 +18,7 @@
 #include "Textumwandlung.h"
 #include "Voderedezazarire.h"
 #include "Zahlenstrom.h"
+#include "Zahltext.h"
 
 #include <cmath>
 #include <cstdio>

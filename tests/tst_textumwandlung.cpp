@@ -5,6 +5,7 @@
 #include "Pruefung.h"
 #include "Textumwandlung.h"
 #include "Zahlenstrom.h"
+#include "Zahltext.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,8 @@
-// Text ↔ number conversions between the text fields and the conversion
-// state. Numbers are read and written in the user's locale; without a
-// configured locale (C/POSIX) German conventions apply, since the program is
-// made for German systems. Failures throw Voderedezazarire::Fehler.
+// Text → number: how a text box or a file's field is read into the
+// conversion state (number → text: Zahltext.h). Numbers are read in the
+// user's locale; without a configured locale (C/POSIX) German conventions
+// apply, since the program is made for German systems. Failures throw
+// Voderedezazarire::Fehler.
 #pragma once
 
 #include <QLocale>
@@ -38,15 +39,3 @@ float SingleAusDouble(double wert);
 /// The rules of TextAlsInteger on a number already read: a fraction is a type
 /// mismatch, outside −32768..32767 an overflow.
 std::int16_t IntegerAusDouble(double wert);
-
-/// Metres with the pattern "#0.000": no grouping, the locale's decimal
-/// separator, three decimals, and never "-0,000".
-QString MeterText(double wert);
-
-/// A whole-number float as an integer ("-10", "0" for −0.0); overflow outside
-/// −32768..32767.
-QString GanzzahlText(float wert);
-
-/// The Int16 that GanzzahlText writes: the value truncated toward zero;
-/// overflow outside −32768..32767.
-std::int16_t GanzzahlWert(float wert);

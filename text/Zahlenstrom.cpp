@@ -1,6 +1,7 @@
 #include "Zahlenstrom.h"
 
 #include "Textumwandlung.h"
+#include "Zahltext.h"
 
 #include <QStringDecoder>
 

@@ -1,7 +1,7 @@
 #include "frmErgGeoGK.h"
 
-#include "Textumwandlung.h"
 #include "Voderedezazarire.h"
+#include "Zahltext.h"
 
 #include <QLabel>
 #include <QPushButton>
