@@ -100,7 +100,11 @@ public:
   int Ausfuehren() {
     const Richtung richtung = auftrag_.format.richtung;
     if (richtung == Richtung::GKUTM || richtung == Richtung::UTMGK) {
-      wechsel_ = std::make_unique<Datumswechsel>(); // no grid: stop before any file is touched
+      try { // no grid: stop before any file is touched
+        wechsel_ = std::make_unique<Datumswechsel>();
+      } catch (const Datumsabbruch& abbruch) {
+        throw Abbruch(QString::fromUtf8(abbruch.what()));
+      }
     }
     EingabeOeffnen();
     AusgabeOeffnen();

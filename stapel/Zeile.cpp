@@ -261,9 +261,9 @@ long long Zeilenumrechner::Fertig(std::string& aus) {
     return 0;
   }
   if (format_.richtung == Richtung::GKUTM) {
-    wechsel_->GKNachUTM(block_, format_.zone);
+    wechsel_->Umrechnen(block_, Bezugssystem::GK, Bezugssystem::UTM, format_.zone);
   } else {
-    wechsel_->UTMNachGK(block_, format_.streifen);
+    wechsel_->Umrechnen(block_, Bezugssystem::UTM, Bezugssystem::GK, format_.streifen);
   }
   std::string fertig;
   fertig.reserve(aus.size() + block_.size() * 2 * sizeof("#######,###"));
@@ -295,10 +295,23 @@ void Zeilenumrechner::DatumSchreiben(const Datumspunkt& punkt, std::string& aus)
     Anhaengen("Außerhalb des Gitters BeTA2007: keine Umrechnung", aus);
     return;
   case Datumsfehler::AusserhalbBereich:
-    Anhaengen((utm ? "Ostwert außerhalb der Zone " : "Rechtswert außerhalb des Streifens ") +
-                  std::to_string(punkt.bereich),
+    Anhaengen("Ostwert außerhalb der Zone " + std::to_string(punkt.bereich), aus);
+    return;
+  case Datumsfehler::Bereich:
+    Anhaengen((utm ? "Zone " : "Streifen ") + std::to_string(punkt.bereich) +
+                  (utm ? " statt 32 oder 33" : " statt 0 bis 120"),
               aus);
     return;
+  case Datumsfehler::FernVomMeridian: {
+    std::string text = "Rechtswert außerhalb des Streifens " + std::to_string(punkt.bereich) +
+                       ": " + std::to_string(std::lround(std::fabs(punkt.abstand) / 1000.0)) +
+                       " km vom Mittelmeridian";
+    if (punkt.naechster != Waehlen) {
+      text += ", nächster Streifen " + std::to_string(punkt.naechster);
+    }
+    Anhaengen(text, aus);
+    return;
+  }
   }
   if (utm && !format_.ostwertMitZone) {
     aus += std::to_string(punkt.bereich);

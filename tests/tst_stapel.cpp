@@ -95,12 +95,14 @@ private slots:
                "a;32;604000;5540000;3604116,301;5541777,662\nb;32;612000;5540000;4397075,762;"
                "5541593,242\nc;31;1;1;Zone 31 statt 32 oder 33: Feld 2 (Zone)\n")
         << "2 von 3";
-    QTest::newRow("--streifen") // c at 14.6° lies 8.6° from strip 2: 615 km
+    QTest::newRow("--streifen") // 9° E lies 215 km from strip 2, 10.5° E 327 km, 14.6° E 615 km
         << QStringList{"utm-gk", "-p", "--streifen", "2"}
-        << QByteArray("b;32;612000;5540000\nc;33;470000;5540000")
-        << QByteArray("b;32;612000;5540000;2827109,793;5550595,824\nc;33;470000;5540000;"
-                      "Rechtswert außerhalb des Streifens 2\n")
-        << "1 von 2";
+        << QByteArray("a;32;500000;5540000\nb;32;612000;5540000\nc;33;470000;5540000")
+        << QByteArray("a;32;500000;5540000;2715058,831;5546094,248\nb;32;612000;5540000;"
+                      "Rechtswert außerhalb des Streifens 2: 327 km vom Mittelmeridian, nächster "
+                      "Streifen 4\nc;33;470000;5540000;Rechtswert außerhalb des Streifens 2: 615 "
+                      "km vom Mittelmeridian, nächster Streifen 5\n")
+        << "1 von 3";
     QTest::newRow("--ostwert-mit-zone hin")
         << QStringList{"gk-utm", "-p", "--ostwert-mit-zone", "--kopfzeile"} << "P;R;H\n" + a
         << "P;R;H;Ostwert;Nordwert\n" + a + ";32499925,108;5538503,057\n"

@@ -1,0 +1,33 @@
+// The four coordinate systems of German surveying, described once: the name
+// a command line gives them, the title a window shows, and their coordinates
+// with captions and units. The console program's help, its directions, its
+// column names and the datum windows' captions all loop over this table.
+#pragma once
+
+#include "Datumswechsel.h"
+
+#include <span>
+#include <string_view>
+
+/// One coordinate of a system, as a column or a caption names it.
+struct Koordinate {
+  const char* name;    ///< the column's name: "Rechtswert"
+  const char* einheit; ///< "m", "°", or "" for a number without unit
+};
+
+struct Systembeschreibung {
+  Bezugssystem system;
+  const char* kurz;  ///< on the command line: "gk"
+  const char* titel; ///< in windows and help: "Gauss-Krüger (DHDN)"
+  /// x before y: Länge before Breite, Rechtswert before Hochwert; UTM
+  /// with its zone first.
+  std::span<const Koordinate> koordinaten;
+};
+
+/// In the order of the chain GK, Geo, Etrs, UTM (see Bezugssystem).
+extern const std::span<const Systembeschreibung> Bezugssysteme;
+
+/// The entry of `system`.
+const Systembeschreibung& Beschreibung(Bezugssystem system);
+/// The entry whose `kurz` is `name`, or nullptr.
+const Systembeschreibung* SystemNamens(std::string_view name);
