@@ -79,7 +79,7 @@ public:
     }
     eingabe_.emplace(auftrag_.eingabe);
     eingabeName_ = eingabe_->Name();
-    ausgabe_.emplace(auftrag_.ausgabe);
+    ausgabe_.emplace(auftrag_.ausgabe, *eingabe_);
     Umrechnen();
     Schreiben();
     ausgabe_->Abschliessen();
