@@ -30,6 +30,42 @@ constexpr mode_t NurEigentuemer = 0600;
 /// The signals whose default ends the program: each removes the temporary file first.
 constexpr int Signale[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE};
 
+/// The reasons files and their folders give, in German whatever the
+/// locale; the others come from the C library's German texts where they are
+/// installed (libc-l10n and a German locale).
+constexpr struct {
+  int nummer;
+  const char* text;
+} Gruende[] = {
+    {ENOSPC, "Kein Speicherplatz mehr auf dem Gerät"},
+    {EDQUOT, "Speicherkontingent (Quota) überschritten"},
+    {EFBIG, "Datei zu groß"},
+    {EIO, "Ein-/Ausgabefehler"},
+    {EACCES, "Zugriff verweigert"},
+    {EPERM, "Vorgang nicht erlaubt"},
+    {EROFS, "Dateisystem nur lesbar"},
+    {ENOENT, "Datei oder Verzeichnis nicht gefunden"},
+    {ENOTDIR, "Kein Verzeichnis"},
+    {EISDIR, "Ist ein Verzeichnis"},
+    {ELOOP, "Zu viele Ebenen symbolischer Verknüpfungen"},
+    {ENAMETOOLONG, "Dateiname zu lang"},
+    {EEXIST, "Datei existiert bereits"},
+    {ETXTBSY, "Datei wird gerade ausgeführt"},
+    {EBUSY, "Gerät oder Ressource belegt"},
+    {EMFILE, "Zu viele offene Dateien"},
+    {ENFILE, "Zu viele offene Dateien im System"},
+    {ENOMEM, "Nicht genügend Hauptspeicher"},
+    {ENXIO, "Kein passendes Gerät"},
+    {ENODEV, "Kein passendes Gerät"},
+    {EPIPE, "Die lesende Seite ist geschlossen (Broken pipe)"},
+    {EOPNOTSUPP, "Vorgang nicht unterstützt"},
+    {ESTALE, "Veraltete Dateizugriffsnummer (NFS)"},
+    {ETIMEDOUT, "Zeitüberschreitung"},
+    {EAGAIN, "Vorübergehend nicht verfügbar"},
+    {EBADF, "Ungültiger Dateideskriptor"},
+    {EINVAL, "Ungültiges Argument"},
+};
+
 /// The length of the UTF-8 character at the start of `text`; 0 when there
 /// is none.
 qsizetype Utf8Zeichen(QByteArrayView text) {
@@ -207,63 +243,10 @@ QByteArray ArgumentBytes(const QString& text) {
 }
 
 QString Systemfehler(int fehler) {
-  // The reasons files and their folders give; the rest from the C
-  // library's German texts where they are installed.
-  switch (fehler) {
-  case ENOSPC:
-    return QStringLiteral("Kein Speicherplatz mehr auf dem Gerät");
-  case EDQUOT:
-    return QStringLiteral("Speicherkontingent (Quota) überschritten");
-  case EFBIG:
-    return QStringLiteral("Datei zu groß");
-  case EIO:
-    return QStringLiteral("Ein-/Ausgabefehler");
-  case EACCES:
-    return QStringLiteral("Zugriff verweigert");
-  case EPERM:
-    return QStringLiteral("Vorgang nicht erlaubt");
-  case EROFS:
-    return QStringLiteral("Dateisystem nur lesbar");
-  case ENOENT:
-    return QStringLiteral("Datei oder Verzeichnis nicht gefunden");
-  case ENOTDIR:
-    return QStringLiteral("Kein Verzeichnis");
-  case EISDIR:
-    return QStringLiteral("Ist ein Verzeichnis");
-  case ELOOP:
-    return QStringLiteral("Zu viele Ebenen symbolischer Verknüpfungen");
-  case ENAMETOOLONG:
-    return QStringLiteral("Dateiname zu lang");
-  case EEXIST:
-    return QStringLiteral("Datei existiert bereits");
-  case ETXTBSY:
-    return QStringLiteral("Datei wird gerade ausgeführt");
-  case EBUSY:
-    return QStringLiteral("Gerät oder Ressource belegt");
-  case EMFILE:
-  case ENFILE:
-    return QStringLiteral("Zu viele offene Dateien");
-  case ENOMEM:
-    return QStringLiteral("Nicht genügend Hauptspeicher");
-  case ENXIO:
-  case ENODEV:
-    return QStringLiteral("Kein passendes Gerät");
-  case EPIPE:
-    return QStringLiteral("Die lesende Seite ist geschlossen (Broken pipe)");
-  case EOPNOTSUPP:
-    return QStringLiteral("Vorgang nicht unterstützt");
-  case ESTALE:
-    return QStringLiteral("Veraltete Dateizugriffsnummer (NFS)");
-  case ETIMEDOUT:
-    return QStringLiteral("Zeitüberschreitung");
-  case EAGAIN:
-    return QStringLiteral("Vorübergehend nicht verfügbar");
-  case EBADF:
-    return QStringLiteral("Ungültiger Dateideskriptor");
-  case EINVAL:
-    return QStringLiteral("Ungültiges Argument");
-  default:
-    break;
+  for (const auto& [nummer, text] : Gruende) {
+    if (nummer == fehler) {
+      return QString::fromUtf8(text);
+    }
   }
   static const locale_t deutsch = newlocale(LC_ALL_MASK, "de_DE.UTF-8", locale_t{});
   if (deutsch != locale_t{}) {
@@ -373,8 +356,9 @@ void Ausgabe::TemporaerAnlegen() {
                        "Datei und benennt sie erst am Ende um, damit ein abgebrochener Lauf keine "
                        "halbe Datei hinterlässt.%4")
             .arg(name_, Anzeigename(QByteArray::fromStdString(ordner), ""), Systemfehler(fehler),
-                 vorhanden ? QStringLiteral(" Ohne diesen Schutz schreibt die Umleitung "
-                                            "„> Datei“ der Shell direkt in die Datei.")
+                 vorhanden ? QStringLiteral(" Ohne diesen Schutz schreibt die Umleitung „> %1“ "
+                                            "der Shell direkt in die Datei.")
+                                 .arg(name_.sliced(1, name_.size() - 2))
                            : QString()));
   }
   const mode_t maske = umask(0);
