@@ -178,6 +178,9 @@ private slots:
   void bytenamen() {
     QTemporaryDir ordner;
     const QByteArray pfad = QFile::encodeName(ordner.path());
+    const auto weg = qScopeGuard([&] { // QTemporaryDir cannot remove names it cannot decode
+      unlink(pfad + "/M\xFCller.csv"), unlink(pfad + "/A\xFC");
+    });
     const int ein = open(pfad + "/M\xFCller.csv", O_CREAT | O_WRONLY, 0600);
     QVERIFY(ein >= 0 && write(ein, "9;0;0;50;0;0;3\n", 15) == 15 && close(ein) == 0);
     QProcess lauf; // QProcess would pass its arguments as UTF-8
