@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -195,6 +196,32 @@ private slots:
     const int f = open(pfad + "/A\xFC", O_RDONLY);
     QVERIFY(f >= 0 && read(f, aus, sizeof aus) > 15 && close(f) == 0);
     QVERIFY(QByteArray(aus).startsWith("9;0;0;50;0;0;3;3500000,000;"));
+  }
+
+  // A folder the user may not write, with a file in it that he may: the
+  // message names the folder and the way around it. Root writes anywhere,
+  // so its run is nobody's.
+  void ordnerSchreibgeschuetzt() {
+    constexpr uid_t Niemand = 65534;
+    QTemporaryDir ordner;
+    QFile alt(ordner.filePath("alt"));
+    const QByteArray pfad = QFile::encodeName(ordner.path());
+    const bool root = geteuid() == 0;
+    QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("alt\n") == 4 && alt.flush() &&
+            chmod(pfad, root ? 0755 : 0555) == 0 &&
+            (!root || fchown(alt.handle(), Niemand, 0) == 0));
+    const auto zurueck = qScopeGuard([&] { chmod(pfad, 0700); });
+    QProcess lauf;
+    lauf.setChildProcessModifier([root] { root&& setuid(Niemand); });
+    lauf.start(VAZ_STAPEL, {"geo-gk", "-o", alt.fileName()});
+    if (!lauf.waitForStarted())
+      QSKIP("nobody kann das Programm nicht ausführen");
+    lauf.closeWriteChannel();
+    QVERIFY(lauf.waitForFinished() && lauf.exitCode() == 2);
+    const QString text = lauf.readAllStandardError();
+    QVERIFY2(text.contains("im Verzeichnis „" + ordner.path() + "“ lässt sich keine Datei") &&
+                 text.contains("„> " + alt.fileName() + "“"),
+             qPrintable(text));
   }
 
   // Where the file system has no unnamed temporary files, the temporary file
