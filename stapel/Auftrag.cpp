@@ -1,6 +1,7 @@
 #include "Auftrag.h"
 
 #include "Ausgang.h"
+#include "Datei.h"
 #include "Textumwandlung.h"
 
 #include <QCommandLineParser>
@@ -163,11 +164,17 @@ Auftrag Auswerten(const QStringList& argumente) {
                       .arg(positionen[0]));
   }
   datum.Lesen(parser, auftrag.format);
+  // An empty name is no file: it would stand for standard input or output.
+  if ((positionen.size() == 2 && positionen[1].isEmpty()) ||
+      (parser.isSet(ausgabe) && parser.value(ausgabe).isEmpty())) {
+    throw Abbruch(QStringLiteral("Ein leerer Dateiname ist keine Datei; - steht für die "
+                                 "Standardeingabe oder -ausgabe."));
+  }
   if (positionen.size() == 2 && positionen[1] != QLatin1String("-")) {
-    auftrag.eingabe = positionen[1];
+    auftrag.eingabe = ArgumentBytes(positionen[1]);
   }
   if (parser.value(ausgabe) != QLatin1String("-")) {
-    auftrag.ausgabe = parser.value(ausgabe);
+    auftrag.ausgabe = ArgumentBytes(parser.value(ausgabe));
   }
   auftrag.format.trenner = Trenner(parser.value(trenner));
   auftrag.format.punkt = parser.isSet(punkt);

@@ -19,12 +19,13 @@ public:
 struct Auftrag {
   Zeilenformat format; ///< its encoding is set when the input is known
   Kodierung kodierung = Kodierung::Erkennen;
-  QString eingabe; ///< empty: standard input
-  QString ausgabe; ///< empty: standard output
+  QByteArray eingabe; ///< the path's bytes; empty: standard input
+  QByteArray ausgabe; ///< the path's bytes; empty: standard output
   bool kopfzeile = false;
 };
 
-/// Reads the command line (the first argument is the program itself).
+/// Reads the command line (the first argument is the program itself), each
+/// argument as ArgumentText (Datei.h) gives it.
 /// --help and --version are answered here and end the process; a wrong
 /// command line throws Abbruch.
 Auftrag Auswerten(const QStringList& argumente);

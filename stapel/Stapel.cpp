@@ -2,14 +2,11 @@
 
 #include "Auftrag.h"
 #include "Ausgang.h"
+#include "Datei.h"
 #include "Datumswechsel.h"
 #include "Zeile.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <csignal>
@@ -30,36 +27,12 @@ constexpr int Hundert = 100; ///< percent
 /// No point list has such records; a file without line ends must not fill
 /// the memory.
 constexpr std::size_t LaengsteZeile = 1024 * 1024;
-/// Links followed before a path counts as a loop, as the kernel does.
-constexpr int MaxVerweise = 40;
-
-QString Standardname(const QString& pfad, const char* strom) {
-  return pfad.isEmpty() ? QString::fromUtf8(strom) : QStringLiteral("„%1“").arg(pfad);
-}
-
-/// Whether a new file may be renamed over `pfad`: it names a regular file or
-/// none yet, and is no device, FIFO or terminal, nor a link to a descriptor
-/// such as /dev/stdout, /dev/fd/1 or /proc/self/fd/1, which stand for a file
-/// someone holds open. The links in /dev lead to /proc.
-bool Umbenennbar(const QString& pfad) {
-  QFileInfo info(QFileInfo(pfad).absoluteFilePath());
-  for (int glied = 0; glied < MaxVerweise && info.isSymLink(); ++glied) {
-    if (info.absoluteFilePath().startsWith(QLatin1String("/dev/")) ||
-        info.absoluteFilePath().startsWith(QLatin1String("/proc/"))) {
-      return false;
-    }
-    info = QFileInfo(info.symLinkTarget());
-  }
-  return (!info.exists() || info.isFile()) && !info.isSymLink() &&
-         !(info.dir().canonicalPath() + u'/').startsWith(QLatin1String("/proc/"));
-}
-
 /// Percent of the input file read, each value once, on a terminal that is
 /// not the output's.
 class Fortschritt {
 public:
-  Fortschritt(const QFile& eingabe, bool datei, int ausgabe)
-      : groesse_(eingabe.size()),
+  Fortschritt(qint64 groesse, bool datei, int ausgabe)
+      : groesse_(groesse),
         an_(datei && groesse_ > 0 && isatty(STDERR_FILENO) == 1 && isatty(ausgabe) == 0) {}
   void Melden(qint64 gelesen) {
     const auto prozent = static_cast<int>(gelesen * Hundert / (groesse_ > 0 ? groesse_ : 1));
@@ -93,9 +66,7 @@ void Melden(const QString& text) {
 /// One run: the input's records, each into one output record, in order.
 class Lauf {
 public:
-  explicit Lauf(const Auftrag& auftrag)
-      : auftrag_(auftrag), eingabeName_(Standardname(auftrag.eingabe, "Standardeingabe")),
-        ausgabeName_(Standardname(auftrag.ausgabe, "Standardausgabe")) {}
+  explicit Lauf(const Auftrag& auftrag) : auftrag_(auftrag) {}
 
   int Ausfuehren() {
     const Richtung richtung = auftrag_.format.richtung;
@@ -106,11 +77,12 @@ public:
         throw Abbruch(QString::fromUtf8(abbruch.what()));
       }
     }
-    EingabeOeffnen();
-    AusgabeOeffnen();
+    eingabe_.emplace(auftrag_.eingabe);
+    eingabeName_ = eingabe_->Name();
+    ausgabe_.emplace(auftrag_.ausgabe, *eingabe_);
     Umrechnen();
     Schreiben();
-    Abschliessen();
+    ausgabe_->Abschliessen();
     std::fprintf(stderr, "%lld von %lld Zeilen umgerechnet", umgerechnet_, zeilen_);
     if (kommentare_ > 0) {
       std::fprintf(stderr, ", %lld %s übernommen", kommentare_,
@@ -123,18 +95,15 @@ public:
 private:
   /// Reads the input block by block and converts each whole record.
   void Umrechnen() {
-    Fortschritt fortschritt(eingabe_, !auftrag_.eingabe.isEmpty(), ausgabe_->handle());
+    Fortschritt fortschritt(eingabe_->Groesse(), !auftrag_.eingabe.isEmpty(),
+                            ausgabe_->Deskriptor());
     fortschritt_ = &fortschritt;
     std::string rest; // read, but not yet a whole record
     qint64 gelesen = 0;
     for (bool letzter = false; !letzter;) {
       const std::size_t alt = rest.size();
       rest.resize(alt + Blockgroesse);
-      const qint64 neu = eingabe_.read(rest.data() + alt, Blockgroesse);
-      if (neu < 0) {
-        throw Abbruch(QStringLiteral("Eingabe %1 lässt sich nicht lesen: %2")
-                          .arg(eingabeName_, eingabe_.errorString()));
-      }
+      const qint64 neu = eingabe_->Lesen(rest.data() + alt, Blockgroesse);
       rest.resize(alt + static_cast<std::size_t>(neu));
       letzter = neu == 0;
       std::size_t anfang = umrechner_ ? 0 : Beginnen(rest);
@@ -249,75 +218,20 @@ private:
                       .arg(LaengsteZeile));
   }
 
-  void EingabeOeffnen() {
-    const bool offen =
-        auftrag_.eingabe.isEmpty()
-            ? eingabe_.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered)
-            : (eingabe_.setFileName(auftrag_.eingabe),
-               eingabe_.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-    if (!offen) {
-      throw Abbruch(QStringLiteral("Eingabe %1 lässt sich nicht öffnen: %2")
-                        .arg(eingabeName_, eingabe_.errorString()));
-    }
-  }
-
-  /// A regular file is written under a temporary name and renamed at the
-  /// end, so a failed run leaves no half-written file. Anything else is
-  /// written directly and, like standard output, never truncated.
-  void AusgabeOeffnen() {
-    const QString& pfad = auftrag_.ausgabe;
-    bool offen = false;
-    if (pfad.isEmpty()) {
-      auto datei = std::make_unique<QFile>();
-      offen = datei->open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
-      ausgabe_ = std::move(datei);
-    } else if (!Umbenennbar(pfad)) {
-      auto datei = std::make_unique<QFile>(pfad);
-      // A file held open elsewhere, as by ">> f": added to, never truncated.
-      const auto anhaengen = QFileInfo(pfad).isFile() ? QIODevice::Append : QIODevice::NotOpen;
-      offen = datei->open(QIODevice::WriteOnly | anhaengen | QIODevice::Unbuffered);
-      ausgabe_ = std::move(datei);
-    } else {
-      auto datei = std::make_unique<QSaveFile>(pfad);
-      offen = datei->open(QIODevice::WriteOnly);
-      ausgabe_ = std::move(datei);
-    }
-    if (!offen) {
-      throw Abbruch(QStringLiteral("Ausgabe %1 lässt sich nicht anlegen: %2")
-                        .arg(ausgabeName_, ausgabe_->errorString()));
-    }
-  }
-
   void Schreiben() {
     if (umrechner_) {
       umgerechnet_ -= umrechner_->Fertig(puffer_);
     }
-    const auto laenge = static_cast<qint64>(puffer_.size());
-    if (ausgabe_->write(puffer_.data(), laenge) != laenge) {
-      Schreibfehler();
-    }
+    ausgabe_->Schreiben(puffer_);
     puffer_.clear();
-  }
-
-  void Abschliessen() {
-    auto* sicher = dynamic_cast<QSaveFile*>(ausgabe_.get());
-    if (sicher != nullptr ? !sicher->commit() : !ausgabe_->flush()) {
-      Schreibfehler();
-    }
-  }
-
-  [[noreturn]] void Schreibfehler() const {
-    throw Abbruch(QStringLiteral("Ausgabe %1 lässt sich nicht schreiben: %2")
-                      .arg(ausgabeName_, ausgabe_->errorString()));
   }
 
   const Auftrag& auftrag_;
   std::unique_ptr<Datumswechsel> wechsel_;   ///< gk-utm and utm-gk only
   std::optional<Zeilenumrechner> umrechner_; ///< made when the encoding is known
   QString eingabeName_;
-  QString ausgabeName_;
-  QFile eingabe_;
-  std::unique_ptr<QFileDevice> ausgabe_; ///< discards its temporary file unless committed
+  std::optional<Eingabe> eingabe_;
+  std::optional<Ausgabe> ausgabe_; ///< discards its temporary file unless finished
   Fortschritt* fortschritt_ = nullptr;
   std::string puffer_;   ///< output not yet written
   bool kopf_ = true;     ///< the next record is the input's first

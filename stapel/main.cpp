@@ -1,5 +1,6 @@
 // Start of the console program: its identity and Qt's texts in German.
 #include "Ausgang.h"
+#include "Datei.h"
 #include "QtTexte.h"
 #include "Stapel.h"
 
@@ -26,5 +27,11 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("vazorodavazivovovar-stapel"));
   QCoreApplication::setApplicationVersion(QStringLiteral(VAZ_VERSION));
   QtTexteLaden(app);
-  return StapelAusfuehren(QCoreApplication::arguments());
+  // The arguments' bytes, not QCoreApplication::arguments(): that decodes
+  // them, and a file name that is no UTF-8 would lose its bytes.
+  QStringList argumente;
+  for (int i = 0; i < argc; ++i) {
+    argumente << ArgumentText(argv[i]);
+  }
+  return StapelAusfuehren(argumente);
 }

@@ -4,9 +4,11 @@
 
 #include <QtTest>
 
+#include <csignal>
 #include <fcntl.h>
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -114,6 +116,8 @@ private slots:
         << "1 von 2";
     QTest::newRow("ohne Gitter") << QStringList{"gk-utm", "-p", "-o", "%d/aus"} << a << QByteArray()
                                  << "Gitter BETA2007.gsb (BeTA2007) für den Datumswechsel fehlt";
+    QTest::newRow("Gitter beschädigt") << QStringList{"gk-utm", "-p", "-o", "%d/aus"} << a
+                                       << QByteArray() << "für den Datumswechsel ist unlesbar";
   }
   void datum() {
     QFETCH(QStringList, argumente);
@@ -126,14 +130,21 @@ private slots:
       lauf.setProcessEnvironment(umgebung);
       argumente.replaceInStrings("%d", leer.path());
     }
+    if (meldung.contains("unlesbar")) { // the grid cut short, beside PROJ's database
+      QFile gitter(VAZ_PROJ_DATEN "/BETA2007.gsb"), kurz(leer.filePath("BETA2007.gsb"));
+      QVERIFY(QFile::copy(VAZ_PROJ_DATEN "/proj.db", leer.filePath("proj.db")) &&
+              gitter.open(QIODevice::ReadOnly) && kurz.open(QIODevice::WriteOnly) &&
+              kurz.write(gitter.read(2000)) == 2000);
+    }
     QFETCH(QByteArray, eingabe);
     Starten(lauf, argumente, eingabe);
     QTEST(lauf.readAllStandardOutput(), "ausgabe");
     const QString text = lauf.readAllStandardError();
-    QVERIFY2(text.contains(meldung) && (!argumente.contains("-o") || text.contains("proj-data")),
+    QVERIFY2(text.contains(meldung) && text.count('\n') == 1 && // no line of PROJ's own
+                 (!argumente.contains("-o") || text.contains("proj-data")),
              qPrintable(text));
     QCOMPARE(lauf.exitCode(), text.startsWith("1 von 1") ? 0 : argumente.contains("-o") ? 2 : 1);
-    QVERIFY(QDir(leer.path()).isEmpty());
+    QVERIFY(QDir(leer.path()).entryList({"aus*"}).isEmpty());
   }
   // Random points of strips 3 and 4, up to 70 km from their meridian (the
   // strip stays the nearest), to UTM and back: both ways round to the
@@ -161,6 +172,88 @@ private slots:
       for (int j = 0; j < 2; ++j)
         VAZ_NAHE(zeilen[i].section(';', 4 + j, 4 + j).replace(',', '.').toDouble(),
                  werte[2 * i + j], 0.001 + 1e-6);
+  }
+
+  // Names as bytes, as on a USB stick with Latin-1 names: neither decoded nor
+  // replaced on their way to the file system, and shown readably.
+  void bytenamen() {
+    QTemporaryDir ordner;
+    const QByteArray pfad = QFile::encodeName(ordner.path());
+    const auto weg = qScopeGuard([&] { // QTemporaryDir cannot remove names it cannot decode
+      unlink(pfad + "/M\xFCller.csv"), unlink(pfad + "/A\xFC");
+    });
+    const int ein = open(pfad + "/M\xFCller.csv", O_CREAT | O_WRONLY, 0600);
+    QVERIFY(ein >= 0 && write(ein, "9;0;0;50;0;0;3\n", 15) == 15 && close(ein) == 0);
+    QProcess lauf; // QProcess would pass its arguments as UTF-8
+    lauf.setWorkingDirectory(ordner.path());
+    lauf.start("sh", {"-c",
+                      "\"$0\" geo-gk \"$(printf 'M\\374ller.csv')\" -o \"$(printf 'A\\374')\" && "
+                      "\"$0\" geo-gk \"$(printf 'N\\374\\nX')\"",
+                      VAZ_STAPEL});
+    QVERIFY(lauf.waitForFinished(-1) && lauf.exitCode() == 2);
+    QVERIFY(lauf.readAllStandardError().contains("„N\\xFC\\x0AX“ lässt sich nicht öffnen"));
+    char aus[64] = {};
+    const int f = open(pfad + "/A\xFC", O_RDONLY);
+    QVERIFY(f >= 0 && read(f, aus, sizeof aus) > 15 && close(f) == 0);
+    QVERIFY(QByteArray(aus).startsWith("9;0;0;50;0;0;3;3500000,000;"));
+  }
+
+  // A folder the user may not write, with a file in it that he may: the
+  // message names the folder and the way around it. Root writes anywhere,
+  // so its run is nobody's.
+  void ordnerSchreibgeschuetzt() {
+    constexpr uid_t Niemand = 65534;
+    QTemporaryDir ordner;
+    QFile alt(ordner.filePath("alt"));
+    const QByteArray pfad = QFile::encodeName(ordner.path());
+    const bool root = geteuid() == 0;
+    QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("alt\n") == 4 && alt.flush() &&
+            chmod(pfad, root ? 0755 : 0555) == 0 &&
+            (!root || fchown(alt.handle(), Niemand, 0) == 0));
+    const auto zurueck = qScopeGuard([&] { chmod(pfad, 0700); });
+    QProcess lauf;
+    lauf.setChildProcessModifier([root] { root&& setuid(Niemand); });
+    lauf.start(VAZ_STAPEL, {"geo-gk", "-o", alt.fileName()});
+    if (!lauf.waitForStarted())
+      QSKIP("nobody kann das Programm nicht ausführen");
+    lauf.closeWriteChannel();
+    QVERIFY(lauf.waitForFinished() && lauf.exitCode() == 2);
+    const QString text = lauf.readAllStandardError();
+    QVERIFY2(text.contains("im Verzeichnis „" + ordner.path() + "“ lässt sich keine Datei") &&
+                 text.contains("„> " + alt.fileName() + "“"),
+             qPrintable(text));
+  }
+
+  // Where the file system has no unnamed temporary files, the temporary file
+  // is gone after a signal, and the program ends by it; without one, it
+  // takes the place of the older file. -SIGHUP: ignored, as under nohup.
+  void signalAufraeumen() {
+    for (const int nummer : {SIGINT, SIGTERM, SIGHUP, 0, -SIGHUP}) {
+      QTemporaryDir ordner;
+      QProcess lauf;
+      auto umgebung = QProcessEnvironment::systemEnvironment();
+      umgebung.insert("LD_PRELOAD", VAZ_OHNE_TMPFILE);
+      umgebung.insert("ASAN_OPTIONS", umgebung.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+      lauf.setProcessEnvironment(umgebung);
+      lauf.setChildProcessModifier([nummer] { // whatever the test's own caller ignores
+        for (const int s : {SIGINT, SIGTERM, SIGHUP})
+          std::signal(s, s == -nummer ? SIG_IGN : SIG_DFL);
+      });
+      lauf.start(VAZ_STAPEL, {"geo-gk", "-o", ordner.filePath("aus")});
+      lauf.write("9;0;0;50;0;0;3\n");
+      QDir dir(ordner.path());
+      QTRY_COMPARE(dir.entryList({"aus.??????"}, QDir::Files | QDir::Hidden).size(), 1);
+      if (nummer != 0)
+        kill(pid_t(lauf.processId()), std::abs(nummer));
+      if (nummer <= 0)
+        lauf.closeWriteChannel();
+      const int ende = std::max(nummer, 0);
+      QVERIFY(lauf.waitForFinished());
+      QCOMPARE(lauf.exitStatus(), ende ? QProcess::CrashExit : QProcess::NormalExit);
+      QCOMPARE(lauf.exitCode(), ende);
+      QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden),
+               ende ? QStringList() : QStringList{"aus"});
+    }
   }
 
   // Runs with "-o" onto an older file "alt" in the directory %d.
@@ -280,7 +373,11 @@ private slots:
     zeile("Richtung", {"gk-gk"}, viel, 0, 2, "gk-gk", alt);
     zeile("Eingabe fehlt", {"geo-gk", "%d/x"}, viel, 0, 2, "%d/x", alt);
     zeile("Ausgabe ohne Ordner", {"geo-gk", "-o", "%d/x/aus"}, viel, 0, 2, "%d/x/aus", alt);
-    zeile("Ausgabe voll", {"geo-gk"}, viel, 4096, 2, "%d/alt", alt);
+    zeile("Ausgabe voll", {"geo-gk"}, viel, 4096, 2,
+          "„%d/alt“ lässt sich nicht schreiben: Datei zu groß", alt);
+    zeile("Ausgabe leer", {"geo-gk", "-o", ""}, viel, 0, 2, "leerer Dateiname", alt);
+    zeile("Eingabe ist Ausgabe", {"geo-gk", "%d/alt", "-o", "/dev/stdout"}, {}, 4096, 2,
+          "„%d/alt“ und Ausgabe „/dev/stdout“ sind dieselbe Datei", alt);
   }
   void lauf() {
     QFETCH(QStringList, argumente);
