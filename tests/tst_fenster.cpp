@@ -335,11 +335,23 @@ private slots:
       QCOMPARE(fenster->role(), w == haupt ? QAccessible::Window : QAccessible::Dialog);
       QCOMPARE(fenster->text(QAccessible::Name), w->windowTitle());
       QStringList gesagt;
+      QList<QAccessibleInterface*> felder;
+      QList<QAccessibleInterface*> beschriftet;
       for (int i = 0; i < fenster->childCount(); ++i) {
         QAccessibleInterface* objekt = fenster->child(i);
         const QString name = objekt->text(QAccessible::Name);
         QVERIFY2(!name.isEmpty() && !name.contains("-->") && !name.contains("[m]"),
                  qPrintable(w->objectName() + ' ' + name));
+        // Each box is captioned by the label that ends its name.
+        for (const auto& [feld, art] : objekt->relations(QAccessible::Labelled)) {
+          QVERIFY2(feld->role() != QAccessible::EditableText ||
+                       feld->text(QAccessible::Name).endsWith(name),
+                   qPrintable(name));
+          beschriftet << feld;
+        }
+        if (objekt->role() == QAccessible::EditableText) {
+          felder << objekt;
+        }
         QStringList beschriftungen;
         for (const auto& [beschriftung, art] : objekt->relations(QAccessible::Label)) {
           beschriftungen << beschriftung->text(QAccessible::Name);
@@ -361,6 +373,9 @@ private slots:
           QCOMPARE(static_cast<QLabel*>(objekt->object())->selectedText(), text->text(0, n));
           gesagt << beschriftungen.join(' ') + ' ' + name;
         }
+      }
+      for (QAccessibleInterface* feld : felder) {
+        QVERIFY2(beschriftet.contains(feld), qPrintable(feld->text(QAccessible::Name)));
       }
       if (!gesagt.isEmpty()) {
         QCOMPARE(fenster->text(QAccessible::Description), gesagt.join(QStringLiteral(". ")));
