@@ -15,8 +15,8 @@ namespace {
 /// now.
 QObject* stumm = nullptr;
 
-/// Hands every event on to the platform's bridge, but a selection change of
-/// the silenced object.
+/// Hands every event on to the platform's bridge, but a selection or caret
+/// change of the silenced object.
 void Weitergeben(QAccessibleEvent* ereignis) {
   const QAccessible::Event art = ereignis->type();
   if ((art == QAccessible::TextSelectionChanged || art == QAccessible::TextCaretMoved) && stumm &&
@@ -44,8 +44,9 @@ public:
     return QAccessibleWidget::interface_cast(art);
   }
 
-  /// The name says all: the captions' labelled-by relations would make a
-  /// reader say them a second time, or instead of the name.
+  /// A box's name says all: the labelled-by relation its caption (its
+  /// buddy) gives it would make a reader say the caption instead of the
+  /// name, or a value's caption a second time.
   QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
   relations(QAccessible::Relation welche) const override {
     return QAccessibleWidget::relations(QAccessible::Relation(welche & ~QAccessible::Label));
