@@ -181,6 +181,16 @@ private slots:
     ergebnis->Command1->setFocus();
     QTest::keyClick(ergebnis->Command1, Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(Offen<frmErgGeoGK>().isEmpty());
+    // Escape closes a window opened from another, from wherever the focus
+    // is in it, and leaves the main window open.
+    const QPointer<Formular> eingabe = f;
+    const QPointer<Formular> ergebnisfenster = Oeffnet<frmErgGeoGK>([&] { Klicken(f->Command1); });
+    QVERIFY(ergebnisfenster);
+    QTest::keyClick(static_cast<frmErgGeoGK*>(ergebnisfenster.data())->Label3, Qt::Key_Escape);
+    QTest::keyClick(f->Text1, Qt::Key_Escape);
+    QTest::keyClick(haupt->Command1, Qt::Key_Escape);
+    Offen<Formular>();
+    QVERIFY(!eingabe && !ergebnisfenster && haupt->isVisible());
   }
 
   void ergebnisseBehaltenIhreWerte() {
@@ -311,35 +321,65 @@ private slots:
   }
 
   void vorlesen() {
-    // Walked as a screen reader walks them: all five are windows, every
-    // object is named, each box is labelled by its nearest caption, each
-    // value is named with its captions and can be read and selected as text.
+    // Walked as a screen reader walks them: the main window a window, those
+    // opened from it dialogs, every object named without signs a reader
+    // spells out; no caption both in a name and in the label it is labelled
+    // by; the text of each box and value one attribute run, read and
+    // selected as text; a dialog's description tells its values.
     Klicken(Ausgefuellt<frmGeoGK>(haupt->Command2, MitteGeo)->Command1);
     auto* gk = Ausgefuellt<frmGKGeo>(haupt->Command1, MitteGK);
     Klicken(gk->Command1);
     QStringList werte;
     for (QWidget* w : QApplication::topLevelWidgets()) {
       QAccessibleInterface* fenster = QAccessible::queryAccessibleInterface(w);
-      QCOMPARE(fenster->role(), QAccessible::Window);
+      QCOMPARE(fenster->role(), w == haupt ? QAccessible::Window : QAccessible::Dialog);
       QCOMPARE(fenster->text(QAccessible::Name), w->windowTitle());
+      QStringList gesagt;
+      QList<QAccessibleInterface*> felder;
+      QList<QAccessibleInterface*> beschriftet;
       for (int i = 0; i < fenster->childCount(); ++i) {
         QAccessibleInterface* objekt = fenster->child(i);
         const QString name = objekt->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty() && !name.contains("-->") && !name.contains("[m]"),
+                 qPrintable(w->objectName() + ' ' + name));
+        // Each box is captioned by the label that ends its name.
+        for (const auto& [feld, art] : objekt->relations(QAccessible::Labelled)) {
+          QVERIFY2(feld->role() != QAccessible::EditableText ||
+                       feld->text(QAccessible::Name).endsWith(name),
+                   qPrintable(name));
+          beschriftet << feld;
+        }
+        if (objekt->role() == QAccessible::EditableText) {
+          felder << objekt;
+        }
         QStringList beschriftungen;
         for (const auto& [beschriftung, art] : objekt->relations(QAccessible::Label)) {
           beschriftungen << beschriftung->text(QAccessible::Name);
+          QVERIFY2(!name.contains(beschriftungen.last()), qPrintable(name));
         }
-        QVERIFY2(!name.isEmpty(), qPrintable(w->objectName()));
-        if (objekt->role() == QAccessible::EditableText) {
-          QVERIFY2(beschriftungen.size() == 1 && name.endsWith(beschriftungen[0]),
-                   qPrintable(name));
-        } else if (QAccessibleTextInterface* text = objekt->textInterface()) {
-          const int n = text->characterCount();
-          text->setSelection(0, 0, n);
+        QAccessibleTextInterface* text = objekt->textInterface();
+        if (!text) {
+          continue;
+        }
+        const int n = text->characterCount();
+        int anfang = -1;
+        int ende = -1;
+        text->attributes(n - 1, &anfang, &ende);
+        QCOMPARE((std::pair{anfang, ende}), (std::pair{0, n}));
+        text->setSelection(0, 0, n);
+        text->selection(0, &anfang, &ende);
+        QCOMPARE((std::pair{anfang, ende}), (std::pair{0, n}));
+        if (objekt->role() == QAccessible::StaticText) {
           QCOMPARE(static_cast<QLabel*>(objekt->object())->selectedText(), text->text(0, n));
-          QCOMPARE(beschriftungen.join(QStringLiteral(" – ")) + ' ' + text->text(0, n), name);
-          werte << name;
+          gesagt << beschriftungen.join(' ') + ' ' + name;
         }
+      }
+      for (QAccessibleInterface* feld : felder) {
+        QVERIFY2(beschriftet.contains(feld), qPrintable(feld->text(QAccessible::Name)));
+      }
+      if (!gesagt.isEmpty()) {
+        QCOMPARE(fenster->text(QAccessible::Description), gesagt.join(QStringLiteral(". ")));
+        werte << gesagt;
       }
     }
     werte.sort();
@@ -348,6 +388,14 @@ private slots:
                           "Geographische Breite – Sekunden 0", "Geographische Länge – Grad 9",
                           "Geographische Länge – Minuten 0", "Geographische Länge – Sekunden 0",
                           "Hochwert (Y) 5540279,543", "Rechtswert (X) 3500000,000"}));
+
+    // The arrow keys move a value's caret (QLabel keeps it to itself).
+    QLabel* wert = Offen<frmErgGKGeo>().value(0)->Label12;
+    QTest::keyClick(wert, Qt::Key_Home);
+    QTest::keyClick(wert, Qt::Key_Right);
+    QTest::keyClick(wert, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(wert->selectedText(), QStringLiteral("0"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(wert)->textInterface()->cursorPosition(), 2);
 
     // The real error box: a modal alert named by the error kind, its icon too.
     MelderSetzen({});
@@ -371,6 +419,8 @@ private slots:
     QCOMPARE(box.mid(0, 4),
              (QStringList{"Typen unverträglich", QString::number(QAccessible::AlertMessage), "1",
                           "Warnung"}));
+    QVERIFY2(box.mid(4).filter(QStringLiteral("Typen unverträglich")).isEmpty(),
+             qPrintable(box.join('|')));
   }
 };
 

@@ -1,6 +1,7 @@
 #include "Fehleranzeige.h"
 
 #include "Textumwandlung.h"
+#include "Zugaenglichkeit.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,6 +28,12 @@ void Melden(QWidget* fenster, const QString& text) {
   // A screen reader announces the box by its name: the error kind, the
   // message's first line, rather than the program's name in the title.
   box.setAccessibleName(text.section(QLatin1Char('\n'), 0, 0));
+  // The message then reads on from its second line: the kind once.
+  const QString rest = text.section(QLatin1Char('\n'), 1).trimmed();
+  if (auto* meldung = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+      meldung && !rest.isEmpty()) {
+    meldung->setAccessibleName(rest);
+  }
   if (auto* symbol = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
     symbol->setAccessibleName(QStringLiteral("Warnung"));
   }
@@ -91,6 +98,9 @@ void Ereignis(QWidget* fenster, const std::function<void(Eingabe&)>& handler) no
       }
       Melden(fenster, Fehlertext(fehler.art(), feldname, inhalt));
       if (feld) {
+        // The focus announcement tells the selection; said apart, the
+        // offending text would be heard twice.
+        StilleAuswahl stille(feld);
         feld->setFocus(Qt::OtherFocusReason);
         feld->selectAll();
       }

@@ -22,14 +22,16 @@ struct Fensterdatensatz {
 
 extern Fensterdatensatz Fensterdaten;
 
-/// Opens a new window of its kind: creates it from `argumente` (a result
-/// window, from the record it shows), records it in its slot, loads its
-/// values where it has any, and shows it. A load that fails (a value beyond
-/// 16 bits) must not leave a half-filled window that looks like a result: it
-/// is destroyed unshown and the slot empties itself.
+/// Opens a new window of its kind, a dialog of the one it is opened from:
+/// creates it from `argumente` (a result window, from the record it shows),
+/// records it in its slot, loads its values where it has any, and shows it.
+/// A load that fails (a value beyond 16 bits) must not leave a half-filled
+/// window that looks like a result: it is destroyed unshown and the slot
+/// empties itself.
 template <typename Fenster, typename... Argumente>
 Fenster* FensterOeffnen(QPointer<Fenster>& slot, Argumente&... argumente) {
   auto fenster = std::make_unique<Fenster>(argumente...);
+  fenster->AlsDialog();
   slot = fenster.get();
   if constexpr (requires { fenster->Form_Load(); }) {
     fenster->Form_Load();

@@ -20,6 +20,13 @@ QRect Rechteck(Twips t) {
   return {Px(t.links), Px(t.oben), Px(t.breite), Px(t.hoehe)};
 }
 
+/// Screen readers hear `text` on `w` as Sprechtext where that differs.
+void Gesprochen(QWidget* w, const QString& text) {
+  if (const QString gesprochen = Sprechtext(text); gesprochen != text) {
+    w->setAccessibleName(gesprochen);
+  }
+}
+
 void Textfarbe(QWidget* w, const QColor& farbe) {
   QPalette palette = w->palette();
   palette.setColor(QPalette::WindowText, farbe);
@@ -80,6 +87,10 @@ void Formular::keyPressEvent(QKeyEvent* ereignis) {
     knopf->click();
     return;
   }
+  if (dialog_ && ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
   QWidget::keyPressEvent(ereignis);
 }
 
@@ -108,6 +119,7 @@ QLabel* Formular::Label(QLabel* label, const char* name, Twips lage, const QColo
 QLabel* Formular::Beschriftung(const char* name, const QString& text, Twips lage,
                                const QColor& farbe) {
   QLabel* label = Label(new QLabel(text, this), name, lage, farbe);
+  Gesprochen(label, text);
   einzupassen_.push_back(label);
   return label;
 }
@@ -121,7 +133,7 @@ QLabel* Formular::Wertfeld(const char* name, Twips lage, const QColor& farbe,
 }
 
 QLineEdit* Formular::Textfeld(const char* name, Twips lage, const Eingabefeld& eingabefeld) {
-  auto* feld = new QLineEdit(this);
+  auto* feld = new Zahlenfeld(this);
   feld->setObjectName(QLatin1String(name));
   feld->setGeometry(Rechteck(lage));
   feld->setFont(Arial9());
@@ -133,7 +145,7 @@ QLineEdit* Formular::Textfeld(const char* name, Twips lage, const Eingabefeld& e
   if (*eingabefeld.gruppe) {
     beschriftungen.prepend(QString::fromUtf8(eingabefeld.gruppe));
   }
-  feld->setAccessibleName(beschriftungen.join(QStringLiteral(", ")));
+  feld->setAccessibleName(Sprechtext(beschriftungen.join(QStringLiteral(", "))));
   feld->setProperty("feldname", Feldname(eingabefeld));
   return feld;
 }
@@ -149,6 +161,7 @@ void Formular::Beschriften(std::initializer_list<std::pair<const char*, QWidget*
 QPushButton* Formular::Knopf(const char* name, const QString& text, Twips lage, bool arial) {
   auto* knopf = new QPushButton(text, this);
   knopf->setObjectName(QLatin1String(name));
+  Gesprochen(knopf, text);
   knopf->setGeometry(Rechteck(lage));
   if (arial) {
     knopf->setFont(Arial9());

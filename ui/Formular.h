@@ -50,28 +50,38 @@ public:
   };
   [[nodiscard]] const std::vector<Rahmenlinie>& Linien() const { return linien_; }
 
+  /// A window opened from another (an input or a result window) is a dialog
+  /// in all but name: Escape closes it, and screen readers meet a dialog
+  /// that tells its results as it opens.
+  void AlsDialog() { dialog_ = true; }
+  [[nodiscard]] bool IstDialog() const { return dialog_; }
+
 protected:
   /// Fits the captions (see Einpassen) when the window is first shown.
   bool event(QEvent* ereignis) override;
-  /// Return or Enter on a focused button presses it, as on every desktop.
+  /// Return or Enter on a focused button presses it, as on every desktop;
+  /// Escape closes a dialog.
   void keyPressEvent(QKeyEvent* ereignis) override;
   void paintEvent(QPaintEvent* ereignis) override;
 
   /// Arial 9 pt, the font of most controls.
   static QFont Arial9();
 
+  /// A caption; screen readers hear it as Sprechtext.
   QLabel* Beschriftung(const char* name, const QString& text, Twips lage, const QColor& farbe);
   /// A label whose value is set at load; selectable and copyable, read by
   /// screen readers with its `beschriftungen` (outermost first).
   QLabel* Wertfeld(const char* name, Twips lage, const QColor& farbe,
                    const QList<QLabel*>& beschriftungen);
-  /// The text box of `feld`, named for screen readers and error messages as
-  /// its captions read ("Geographische Breite", "Sekunden").
+  /// The text box of `feld`, named for screen readers as its captions read
+  /// ("Geographische Breite, Sekunden"), in full: no caption is said apart.
   QLineEdit* Textfeld(const char* name, Twips lage, const Eingabefeld& feld);
-  /// Ties each caption (by object name) to the box it captions, for screen
-  /// readers: the box's labelled-by relation.
+  /// Ties each caption (by object name) to the box it captions: the caption
+  /// is the box's buddy and, to screen readers, a label for it (the box's
+  /// own name says it all, so the box names no caption back).
   void Beschriften(std::initializer_list<std::pair<const char*, QWidget*>> paare);
-  /// A push button; `arial` false keeps the platform's default font.
+  /// A push button; `arial` false keeps the platform's default font. Screen
+  /// readers hear its caption as Sprechtext.
   QPushButton* Knopf(const char* name, const QString& text, Twips lage, bool arial = true);
   /// A straight green line from (x1, y1) to (x2, y2), horizontal or vertical.
   void Linie(const char* name, int x1, int y1, int x2, int y2);
@@ -83,4 +93,5 @@ private:
   /// Captioned controls whose font is still to be fitted to their caption.
   std::vector<QWidget*> einzupassen_;
   std::vector<Rahmenlinie> linien_;
+  bool dialog_ = false;
 };

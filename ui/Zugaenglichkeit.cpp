@@ -1,15 +1,41 @@
 #include "Zugaenglichkeit.h"
 
+#include "Formular.h"
+
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMessageBox>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
-/// A result value: named by its captions and its text, readable and
-/// selectable character by character through the text interface.
-class WertZugang : public QAccessibleWidget, public QAccessibleTextInterface {
+/// The object whose selection and caret changes screen readers do not hear
+/// now.
+QObject* stumm = nullptr;
+
+/// Hands every event on to the platform's bridge, but a selection or caret
+/// change of the silenced object.
+void Weitergeben(QAccessibleEvent* ereignis) {
+  const QAccessible::Event art = ereignis->type();
+  if ((art == QAccessible::TextSelectionChanged || art == QAccessible::TextCaretMoved) && stumm &&
+      ereignis->object() == stumm) {
+    return;
+  }
+  // Without a handler, Qt hands the event to the platform; the handler on
+  // top (this one, or one that hands on to it) then comes back.
+  const QAccessible::UpdateHandler oben = QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(ereignis);
+  QAccessible::installUpdateHandler(oben);
+}
+
+/// Text read through the text interface. Its attributes form one run over
+/// the whole text: a reader that cuts what it speaks at the runs' ends (Orca
+/// does, by language) would otherwise drop the last character.
+class TextZugang : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-  explicit WertZugang(Wertanzeige* wert) : QAccessibleWidget(wert, QAccessible::StaticText) {}
+  TextZugang(QWidget* w, QAccessible::Role rolle) : QAccessibleWidget(w, rolle) {}
 
   void* interface_cast(QAccessible::InterfaceType art) override {
     if (art == QAccessible::TextInterface) {
@@ -18,33 +44,140 @@ public:
     return QAccessibleWidget::interface_cast(art);
   }
 
+  /// A box's name says all: the labelled-by relation its caption (its
+  /// buddy) gives it would make a reader say the caption instead of the
+  /// name, or a value's caption a second time.
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+  relations(QAccessible::Relation welche) const override {
+    return QAccessibleWidget::relations(QAccessible::Relation(welche & ~QAccessible::Label));
+  }
+
+  QString text(int anfang, int ende) const override { return Inhalt().mid(anfang, ende - anfang); }
+  int characterCount() const override { return int(Inhalt().size()); }
+  int offsetAtPoint(const QPoint& punkt) const override {
+    for (int i = 0; i < characterCount(); ++i) {
+      if (characterRect(i).contains(punkt)) {
+        return i;
+      }
+    }
+    return -1;
+  }
+  QString attributes(int, int* anfang, int* ende) const override {
+    *anfang = 0;
+    *ende = characterCount();
+    return {};
+  }
+  using QAccessibleWidget::text;
+
+protected:
+  [[nodiscard]] virtual QString Inhalt() const = 0;
+};
+
+/// A box: editable text, named by its captions alone.
+class FeldZugang : public TextZugang, public QAccessibleEditableTextInterface {
+public:
+  explicit FeldZugang(QLineEdit* feld) : TextZugang(feld, QAccessible::EditableText) {}
+
+  void* interface_cast(QAccessible::InterfaceType art) override {
+    if (art == QAccessible::EditableTextInterface) {
+      return static_cast<QAccessibleEditableTextInterface*>(this);
+    }
+    return TextZugang::interface_cast(art);
+  }
+
   QString text(QAccessible::Text art) const override {
-    if (art != QAccessible::Name) {
-      return QAccessibleWidget::text(art);
+    return art == QAccessible::Value ? Feld()->text() : TextZugang::text(art);
+  }
+  void setText(QAccessible::Text art, const QString& text) override {
+    if (art == QAccessible::Value) {
+      Feld()->setText(text);
+    } else {
+      TextZugang::setText(art, text);
     }
-    QStringList teile;
-    for (const QLabel* beschriftung : Wert()->Beschriftungen()) {
-      teile << beschriftung->text();
-    }
-    return QStringList{teile.join(QStringLiteral(" – ")), Wert()->text()}.join(QLatin1Char(' '));
   }
 
   QAccessible::State state() const override {
-    QAccessible::State zustand = QAccessibleWidget::state();
-    zustand.readOnly = true;
+    QAccessible::State zustand = TextZugang::state();
+    zustand.editable = !Feld()->isReadOnly();
+    zustand.readOnly = Feld()->isReadOnly();
     zustand.selectableText = true;
     return zustand;
   }
 
+  void selection(int index, int* anfang, int* ende) const override {
+    *anfang = *ende = 0;
+    if (index == 0 && Feld()->hasSelectedText()) {
+      *anfang = Feld()->selectionStart();
+      *ende = *anfang + Feld()->selectionLength();
+    }
+  }
+  int selectionCount() const override { return Feld()->hasSelectedText() ? 1 : 0; }
+  void addSelection(int anfang, int ende) override { setSelection(0, anfang, ende); }
+  void removeSelection(int) override { Feld()->deselect(); }
+  void setSelection(int, int anfang, int ende) override {
+    Feld()->setSelection(anfang, ende - anfang);
+  }
+  int cursorPosition() const override { return Feld()->cursorPosition(); }
+  void setCursorPosition(int position) override { Feld()->setCursorPosition(position); }
+  QRect characterRect(int offset) const override {
+    const QString text = Feld()->text();
+    if (offset < 0 || offset >= text.size()) {
+      return {};
+    }
+    // The caret's rectangle fixes where the (possibly scrolled) text starts.
+    const QFontMetrics metrik = Feld()->fontMetrics();
+    const QRect marke = Feld()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int x0 = marke.left() - metrik.horizontalAdvance(text.left(Feld()->cursorPosition()));
+    const QPoint links(x0 + metrik.horizontalAdvance(text.left(offset)), marke.top());
+    return {Feld()->mapToGlobal(links),
+            QSize(metrik.horizontalAdvance(text.at(offset)), marke.height())};
+  }
+  void scrollToSubstring(int anfang, int ende) override {
+    Feld()->setCursorPosition(ende);
+    Feld()->setCursorPosition(anfang);
+  }
+
+  void deleteText(int anfang, int ende) override { replaceText(anfang, ende, {}); }
+  void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+  void replaceText(int anfang, int ende, const QString& text) override {
+    Feld()->setText(Feld()->text().replace(anfang, ende - anfang, text));
+  }
+
+protected:
+  QString Inhalt() const override { return Feld()->text(); }
+
+private:
+  QLineEdit* Feld() const { return static_cast<QLineEdit*>(widget()); }
+};
+
+/// A result value: named by its text and labelled by its nearest caption,
+/// which is named with the captions around it (see Wertanzeige), so that a
+/// reader says each caption once; readable and selectable character by
+/// character through the text interface.
+class WertZugang : public TextZugang {
+public:
+  explicit WertZugang(Wertanzeige* wert) : TextZugang(wert, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text art) const override {
+    return art == QAccessible::Name ? Wert()->text() : TextZugang::text(art);
+  }
+
   QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
   relations(QAccessible::Relation welche) const override {
-    auto liste = QAccessibleWidget::relations(QAccessible::Relation(welche & ~QAccessible::Label));
-    if (welche & QAccessible::Label) {
-      for (QLabel* beschriftung : Wert()->Beschriftungen()) {
-        liste.append({QAccessible::queryAccessibleInterface(beschriftung), QAccessible::Label});
-      }
+    auto liste = TextZugang::relations(welche);
+    if (const QList<QLabel*> beschriftungen = Wert()->Beschriftungen();
+        (welche & QAccessible::Label) && !beschriftungen.isEmpty()) {
+      liste.append(
+          {QAccessible::queryAccessibleInterface(beschriftungen.last()), QAccessible::Label});
     }
     return liste;
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State zustand = TextZugang::state();
+    zustand.readOnly = true;
+    zustand.selectableText = true;
+    return zustand;
   }
 
   // Text interface: the value as it stands, one selection at most.
@@ -57,20 +190,10 @@ public:
   }
   int selectionCount() const override { return Wert()->hasSelectedText() ? 1 : 0; }
   void addSelection(int anfang, int ende) override { setSelection(0, anfang, ende); }
-  void removeSelection(int) override { Wert()->setSelection(cursor_, 0); }
-  void setSelection(int, int anfang, int ende) override {
-    Wert()->setSelection(anfang, ende - anfang);
-    cursor_ = ende;
-  }
-  int cursorPosition() const override { return cursor_; }
-  void setCursorPosition(int position) override {
-    Wert()->setSelection(position, 0);
-    cursor_ = position;
-  }
-  QString text(int anfang, int ende) const override {
-    return Wert()->text().mid(anfang, ende - anfang);
-  }
-  int characterCount() const override { return int(Wert()->text().size()); }
+  void removeSelection(int) override { setCursorPosition(Wert()->Schreibmarke()); }
+  void setSelection(int, int anfang, int ende) override { Wert()->Markieren(anfang, ende); }
+  int cursorPosition() const override { return Wert()->Schreibmarke(); }
+  void setCursorPosition(int position) override { Wert()->Markieren(position, position); }
   QRect characterRect(int offset) const override {
     const QString text = Wert()->text();
     if (offset < 0 || offset >= text.size()) {
@@ -84,24 +207,36 @@ public:
     return {Wert()->mapToGlobal(links),
             QSize(metrik.horizontalAdvance(text.at(offset)), metrik.height())};
   }
-  int offsetAtPoint(const QPoint& punkt) const override {
-    for (int i = 0; i < characterCount(); ++i) {
-      if (characterRect(i).contains(punkt)) {
-        return i;
-      }
-    }
-    return -1;
-  }
   void scrollToSubstring(int, int) override {}
-  QString attributes(int, int* anfang, int* ende) const override {
-    *anfang = 0;
-    *ende = characterCount();
-    return {};
-  }
+
+protected:
+  QString Inhalt() const override { return Wert()->text(); }
 
 private:
   Wertanzeige* Wert() const { return static_cast<Wertanzeige*>(widget()); }
-  int cursor_ = 0;
+};
+
+/// A window. One opened from another is a dialog, and a dialog's
+/// description is its results, each with its captions: a reader says them
+/// as the window opens, while the focus stays where the window puts it
+/// (Orca says a dialog's labels that label nothing instead, so the values
+/// are labelled by their captions).
+class FensterZugang : public QAccessibleWidget {
+public:
+  explicit FensterZugang(Formular* fenster)
+      : QAccessibleWidget(fenster,
+                          fenster->IstDialog() ? QAccessible::Dialog : QAccessible::Window) {}
+
+  QString text(QAccessible::Text art) const override {
+    if (art != QAccessible::Description) {
+      return QAccessibleWidget::text(art);
+    }
+    QStringList werte;
+    for (const Wertanzeige* wert : widget()->findChildren<Wertanzeige*>()) {
+      werte << wert->Ansage();
+    }
+    return werte.isEmpty() ? QAccessibleWidget::text(art) : werte.join(QStringLiteral(". "));
+  }
 };
 
 /// The error box: an alert, modal, named by the error kind (its accessible
@@ -128,7 +263,10 @@ public:
 QAccessibleInterface* Fabrik(const QString& klasse, QObject* objekt) {
   auto* widget = qobject_cast<QWidget*>(objekt);
   if (klasse == QLatin1String("Formular")) {
-    return new QAccessibleWidget(widget, QAccessible::Window);
+    return new FensterZugang(static_cast<Formular*>(widget));
+  }
+  if (klasse == QLatin1String("Zahlenfeld")) {
+    return new FeldZugang(static_cast<QLineEdit*>(widget));
   }
   if (klasse == QLatin1String("Wertanzeige")) {
     return new WertZugang(static_cast<Wertanzeige*>(widget));
@@ -142,16 +280,51 @@ QAccessibleInterface* Fabrik(const QString& klasse, QObject* objekt) {
 } // namespace
 
 void ZugaenglichkeitEinrichten() {
-  static const bool eingerichtet = (QAccessible::installFactory(Fabrik), true);
+  static const bool eingerichtet =
+      (QAccessible::installFactory(Fabrik), QAccessible::installUpdateHandler(Weitergeben), true);
   (void)eingerichtet;
+}
+
+QString Sprechtext(const QString& text) {
+  static const std::pair<QLatin1String, QLatin1String> Woerter[] = {
+      {QLatin1String("-->"), QLatin1String("nach")},
+      {QLatin1String("[m]"), QLatin1String("in Metern")},
+  };
+  QString gesprochen = text;
+  for (const auto& [zeichen, wort] : Woerter) {
+    gesprochen.replace(zeichen, wort);
+  }
+  return gesprochen;
+}
+
+StilleAuswahl::StilleAuswahl(QObject* feld) : vorher_(std::exchange(stumm, feld)) {}
+
+StilleAuswahl::~StilleAuswahl() {
+  stumm = vorher_;
+}
+
+void Zahlenfeld::focusInEvent(QFocusEvent* ereignis) {
+  StilleAuswahl stille(this);
+  QLineEdit::focusInEvent(ereignis);
+}
+
+void Zahlenfeld::focusOutEvent(QFocusEvent* ereignis) {
+  StilleAuswahl stille(this);
+  QLineEdit::focusOutEvent(ereignis);
 }
 
 Wertanzeige::Wertanzeige(QWidget* fenster, const QList<QLabel*>& beschriftungen) : QLabel(fenster) {
   for (QLabel* beschriftung : beschriftungen) {
     beschriftungen_.append(beschriftung);
   }
-  if (!beschriftungen.isEmpty()) {
-    beschriftungen.last()->setBuddy(this);
+  if (beschriftungen.isEmpty()) {
+    return;
+  }
+  // The nearest caption labels the value, named with the outer ones.
+  QLabel* naechste = beschriftungen.last();
+  naechste->setBuddy(this);
+  if (beschriftungen.size() > 1) {
+    naechste->setAccessibleName(Beschriftet());
   }
 }
 
@@ -163,4 +336,70 @@ QList<QLabel*> Wertanzeige::Beschriftungen() const {
     }
   }
   return liste;
+}
+
+QString Wertanzeige::Beschriftet() const {
+  QStringList teile;
+  for (const QLabel* beschriftung : Beschriftungen()) {
+    teile << Sprechtext(beschriftung->text());
+  }
+  return teile.join(QStringLiteral(" – "));
+}
+
+QString Wertanzeige::Ansage() const {
+  return Beschriftet() + QLatin1Char(' ') + text();
+}
+
+void Wertanzeige::Markieren(int anker, int marke) {
+  const int laenge = int(text().size());
+  anker_ = std::clamp(anker, 0, laenge);
+  marke_ = std::clamp(marke, 0, laenge);
+  const bool warMarkiert = hasSelectedText();
+  setSelection(anker_, marke_ - anker_);
+  // QLabel tells screen readers nothing of its caret.
+  if (anker_ != marke_ || warMarkiert) {
+    QAccessibleTextSelectionEvent auswahl(this, std::min(anker_, marke_), std::max(anker_, marke_));
+    auswahl.setCursorPosition(marke_);
+    QAccessible::updateAccessibility(&auswahl);
+  }
+  QAccessibleTextCursorEvent schreibmarke(this, marke_);
+  QAccessible::updateAccessibility(&schreibmarke);
+}
+
+void Wertanzeige::keyPressEvent(QKeyEvent* ereignis) {
+  const int laenge = int(text().size());
+  if (ereignis->matches(QKeySequence::SelectAll)) {
+    Markieren(0, laenge);
+    return;
+  }
+  int ziel = -1;
+  switch (ereignis->key()) {
+  case Qt::Key_Left:
+    ziel = std::max(marke_ - 1, 0);
+    break;
+  case Qt::Key_Right:
+    ziel = std::min(marke_ + 1, laenge);
+    break;
+  case Qt::Key_Home:
+    ziel = 0;
+    break;
+  case Qt::Key_End:
+    ziel = laenge;
+    break;
+  default:
+    break;
+  }
+  const auto zusatz = ereignis->modifiers() & ~Qt::KeypadModifier;
+  if (ziel < 0 || (zusatz != Qt::NoModifier && zusatz != Qt::ShiftModifier)) {
+    QLabel::keyPressEvent(ereignis);
+    return;
+  }
+  Markieren(zusatz == Qt::ShiftModifier ? anker_ : ziel, ziel);
+}
+
+void Wertanzeige::focusOutEvent(QFocusEvent* ereignis) {
+  QLabel::focusOutEvent(ereignis); // drops the selection when the focus moves on
+  if (!hasSelectedText()) {
+    anker_ = marke_;
+  }
 }
