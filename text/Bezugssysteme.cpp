@@ -29,3 +29,11 @@ const Systembeschreibung* SystemNamens(std::string_view name) {
   }
   return nullptr;
 }
+
+std::string Koordinatentext(const Koordinate& koordinate, bool mitEinheit) {
+  std::string text = koordinate.name;
+  if (mitEinheit && *koordinate.einheit) {
+    text += std::string(" [") + koordinate.einheit + "]";
+  }
+  return text;
+}

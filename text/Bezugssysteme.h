@@ -7,6 +7,7 @@
 #include "Datumswechsel.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 /// One coordinate of a system, as a column or a caption names it.
@@ -31,3 +32,8 @@ extern const std::span<const Systembeschreibung> Bezugssysteme;
 const Systembeschreibung& Beschreibung(Bezugssystem system);
 /// The entry whose `kurz` is `name`, or nullptr.
 const Systembeschreibung* SystemNamens(std::string_view name);
+
+/// A coordinate's caption: "Rechtswert [m]", "Zone"; `mitEinheit` false
+/// gives its name alone ("Länge", for the degrees, minutes and seconds
+/// under it).
+std::string Koordinatentext(const Koordinate& koordinate, bool mitEinheit = true);

@@ -11,9 +11,11 @@
 #include <vector>
 
 struct Eingabefeld;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 /// Twips → logical pixels.
 constexpr int Px(int twips) {
@@ -68,6 +70,15 @@ protected:
   /// The text box of `feld`, named for screen readers and error messages as
   /// its captions read ("Geographische Breite", "Sekunden").
   QLineEdit* Textfeld(const char* name, Twips lage, const Eingabefeld& feld);
+  /// The same for a box that fills no field of the series: captioned by
+  /// `gruppe` (the heading over its block, or empty) and `beschriftung`.
+  QLineEdit* Textfeld(const char* name, Twips lage, const QString& gruppe,
+                      const QString& beschriftung);
+  /// A group of radio buttons, one choice of several, named `titel` for
+  /// screen readers; it draws nothing itself (the window's lines frame it).
+  QGroupBox* Auswahl(const char* name, const QString& titel, Twips lage);
+  /// A radio button in `gruppe`; `lage` in the window, like every control.
+  QRadioButton* Wahlknopf(QGroupBox* gruppe, const char* name, const QString& text, Twips lage);
   /// Ties each caption (by object name) to the box it captions, for screen
   /// readers: the box's labelled-by relation.
   void Beschriften(std::initializer_list<std::pair<const char*, QWidget*>> paare);
