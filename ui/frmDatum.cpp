@@ -31,7 +31,7 @@ constexpr double SekundenJeGrad = 3600.0;
 
 /// The one datum change of the window program, made at the first
 /// conversion: PROJ and the grid are loaded then, never at start. A failure
-/// is not kept: once the package is installed, the next press converts.
+/// is not kept: the next press tries again.
 Datumswechsel& Wechsel() {
   static std::unique_ptr<Datumswechsel> wechsel;
   if (!wechsel) {
