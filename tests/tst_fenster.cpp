@@ -294,12 +294,15 @@ private slots:
   }
 
   void tastatur() {
-    // Tab walks the boxes in reading order, then the buttons.
+    // Tab walks the boxes in reading order, then the buttons; in the main
+    // window the datum change comes after the two directions.
     const std::pair<QPushButton*, QString> folgen[] = {
+        {nullptr, "Command1 Command2 Command4 Command3 Command1"},
         {haupt->Command2, "Text1 Text2 Text3 Text4 Text5 Text6 Text7 Command1 Command2 Text1"},
-        {haupt->Command1, "Command1 Command2 Text1 Text2 Command1"}};
+        {haupt->Command1, "Command1 Command2 Text1 Text2 Command1"},
+        {haupt->Command4, "Text1 Text2 Command1 Command2 Option1 Text1"}};
     for (const auto& [oeffnen, folge] : folgen) {
-      auto* f = Oeffnet<Formular>([&] { Klicken(oeffnen); });
+      auto* f = oeffnen ? Oeffnet<Formular>([&] { Klicken(oeffnen); }) : haupt;
       QApplication::setActiveWindow(f);
       QVERIFY(QTest::qWaitForWindowActive(f));
       for (const QString& name : folge.split(QLatin1Char(' '))) {
@@ -307,6 +310,15 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       }
     }
+    // The arrow keys choose the input system; its boxes, and only they,
+    // follow in the chain.
+    auto* datum = Fensterdaten.FensterDatum.data();
+    datum->Option1->setFocus();
+    QTest::keyClick(datum->Option1, Qt::Key_Down);
+    QVERIFY(datum->Option2->isChecked() && datum->Option2->hasFocus());
+    QTest::keyClick(datum->Option2, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), datum->Text3);
+    QVERIFY(datum->Text4->isVisible() && !datum->Text1->isVisible() && !datum->Text6->isVisible());
     // Return on a focused button presses it, and so does Enter on the keypad.
     auto* f = Ausgefuellt<frmGeoGK>(haupt->Command2, MitteGeo);
     f->Command1->setFocus();
@@ -420,6 +432,7 @@ private slots:
         Ausgefuellt<frmGeoGK>(haupt->Command2, {"13", "24", "0", "52", "30", "0", "4"})->Command1);
     Klicken(
         Ausgefuellt<frmGKGeo>(haupt->Command1, {"50611791,957618", "-3749465,447298"})->Command1);
+    Klicken(DatumAusgefuellt(haupt->Command4, "datum-utm", {"33", "411000", "5655000"})->Command1);
     QCOMPARE(QFontInfo(Fensterdaten.FensterErgGKGeo->Label9->font()).family(),
              QStringLiteral("Liberation Sans"));
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -441,17 +454,18 @@ private slots:
         QVERIFY2(bild.pixelColor(mitte + quer * faktor) != QColor(0, 192, 0), linie.name);
       }
     }
-    QCOMPARE(QApplication::topLevelWidgets().size(), 5);
+    QCOMPARE(QApplication::topLevelWidgets().size(), 7);
   }
 
   void vorlesen() {
-    // Walked as a screen reader walks them: all five are windows, every
+    // Walked as a screen reader walks them: all seven are windows, every
     // object is named, each box is labelled by its nearest caption, each
     // value is named with its captions and can be read and selected as text.
     Klicken(Ausgefuellt<frmGeoGK>(haupt->Command2, MitteGeo)->Command1);
     auto* gk = Ausgefuellt<frmGKGeo>(haupt->Command1, MitteGK);
     Klicken(gk->Command1);
-    QStringList werte;
+    Klicken(DatumAusgefuellt(haupt->Command4, "datum-gk", {"3500000", "5540279,543"})->Command1);
+    QStringList werte, datum;
     for (QWidget* w : QApplication::topLevelWidgets()) {
       QAccessibleInterface* fenster = QAccessible::queryAccessibleInterface(w);
       QCOMPARE(fenster->role(), QAccessible::Window);
@@ -472,7 +486,16 @@ private slots:
           text->setSelection(0, 0, n);
           QCOMPARE(static_cast<QLabel*>(objekt->object())->selectedText(), text->text(0, n));
           QCOMPARE(beschriftungen.join(QStringLiteral(" – ")) + ' ' + text->text(0, n), name);
-          werte << name;
+          (qobject_cast<frmErgDatum*>(w) ? datum : werte) << name;
+        } else if (objekt->role() == QAccessible::Grouping) {
+          // The choice of the input system: a named group of radio buttons.
+          QStringList wahl{name};
+          for (int j = 0; j < objekt->childCount(); ++j) {
+            wahl << objekt->child(j)->text(QAccessible::Name);
+            QCOMPARE(objekt->child(j)->role(), QAccessible::RadioButton);
+          }
+          QCOMPARE(wahl, (QStringList{"Eingabe in", "Gauss-Krüger (DHDN)", "UTM (ETRS89)",
+                                      "Geographisch (ETRS89, GPS)"}));
         }
       }
     }
@@ -482,6 +505,14 @@ private slots:
                           "Geographische Breite – Sekunden 0", "Geographische Länge – Grad 9",
                           "Geographische Länge – Minuten 0", "Geographische Länge – Sekunden 0",
                           "Hochwert (Y) 5540279,543", "Rechtswert (X) 3500000,000"}));
+    // Each datum value says its system, so DHDN and ETRS89 are never mixed up.
+    QCOMPARE(datum.size(), 20);
+    for (const char* wert : {"Gauss-Krüger (DHDN) – Streifen 3", "UTM (ETRS89) – Zone 32",
+                             "UTM (ETRS89) – Ostwert [m] 499925,108",
+                             "Geographisch (ETRS89, GPS) – Breite – Dezimalgrad 49,998851946",
+                             "Geographisch (DHDN, Bessel) – Länge – Grad 9"}) {
+      QVERIFY2(datum.contains(QString::fromUtf8(wert)), qPrintable(datum.join('\n')));
+    }
 
     // The real error box: a modal alert named by the error kind, its icon too.
     MelderSetzen({});
