@@ -189,6 +189,17 @@ private slots:
                            Fensterdaten.FensterErgGKGeo);
   }
 
+  void projErstBeimRechnen() {
+    // PROJ is loaded by the first datum conversion, not by the windows.
+    const auto geladen = [] {
+      QFile karte(QStringLiteral("/proc/self/maps"));
+      return karte.open(QIODevice::ReadOnly) && karte.readAll().contains("/libproj.so");
+    };
+    auto* f = DatumAusgefuellt(haupt->Command4, "datum-gk", {"3500000", "5540279,543"});
+    QVERIFY(f && !geladen());
+    QVERIFY(Oeffnet<frmErgDatum>([&] { Klicken(f->Command1); }) && geladen());
+  }
+
   void datumOhneGitter() {
     // Run by CTest on its own, with PROJ_DATA in an empty folder (PROJ keeps
     // its search path for the process): "Berechnen" says that the grid is
@@ -230,6 +241,14 @@ private slots:
     }
     QVERIFY(ergebnis && Meldungen.isEmpty());
     QCOMPARE(Fensterdaten.FensterErgDatum.data(), ergebnis);
+    // The strip is the easting's or the nearest, the zone the one typed or
+    // the one of the ETRS89 longitude; the window says which.
+    const QString wahl = ergebnis->Wahl->text();
+    QVERIFY2(wahl.contains(fall.richtung == "datum-gk" ? "aus dem Rechtswert"
+                                                       : "nächster Mittelmeridian") &&
+                 wahl.contains(fall.richtung == "datum-utm" ? "wie eingegeben"
+                                                            : "nach der ETRS89-Länge"),
+             qPrintable(wahl));
     const QStringList ist = Werte(ergebnis);
     QCOMPARE(ist.size(), 20);
     // Metres as shown (the reference rounds to the millimetre too), angles

@@ -20,8 +20,7 @@ frmHaupt::frmHaupt() : Formular(QStringLiteral("Vazorodavazivovovar V 1.0"), 468
                    false);
 
   setTabOrder(Command1, Command2);
-  setTabOrder(Command2, Command4);
-  setTabOrder(Command4, Command3);
+  setTabOrder(Command2, Command4); // and so before Command3
   Command1->setFocus();
 
   connect(Command1, &QPushButton::clicked, this, &frmHaupt::Command1_Click);
