@@ -14,7 +14,6 @@
 #include <QRadioButton>
 
 #include <cmath>
-#include <memory>
 #include <string>
 
 using Voderedezazarire::Fehler;
@@ -31,12 +30,13 @@ constexpr double SekundenJeGrad = 3600.0;
 
 /// The one datum change of the window program, made at the first
 /// conversion: PROJ and the grid are loaded then, never at start. A failure
-/// is not kept: the next press tries again.
+/// is not kept: the next press tries again. It is never destroyed: at exit
+/// PROJ's own statics may already be gone.
 Datumswechsel& Wechsel() {
-  static std::unique_ptr<Datumswechsel> wechsel;
-  if (!wechsel) {
+  static Datumswechsel* wechsel = nullptr;
+  if (wechsel == nullptr) {
     try {
-      wechsel = std::make_unique<Datumswechsel>();
+      wechsel = new Datumswechsel;
     } catch (const Datumsabbruch& abbruch) {
       throw Fehler(Fehlerart::OhneDatum, abbruch.what());
     }
