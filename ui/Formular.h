@@ -1,4 +1,4 @@
-// Building blocks of the five windows. Positions and sizes are given in
+// Building blocks of the windows. Positions and sizes are given in
 // twips (1/1440 inch), the unit each window's layout was drawn in; 15 twips
 // make one logical pixel, which Qt scales on high-density screens.
 #pragma once
