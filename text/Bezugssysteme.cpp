@@ -30,10 +30,14 @@ const Systembeschreibung* SystemNamens(std::string_view name) {
   return nullptr;
 }
 
-std::string Koordinatentext(const Koordinate& koordinate, bool mitEinheit) {
-  std::string text = koordinate.name;
+QString Systemtitel(Bezugssystem system) {
+  return QString::fromUtf8(Beschreibung(system).titel);
+}
+
+QString Koordinatentext(const Koordinate& koordinate, bool mitEinheit) {
+  QString text = QString::fromUtf8(koordinate.name);
   if (mitEinheit && *koordinate.einheit) {
-    text += std::string(" [") + koordinate.einheit + "]";
+    text += QStringLiteral(" [") + QString::fromUtf8(koordinate.einheit) + QLatin1Char(']');
   }
   return text;
 }

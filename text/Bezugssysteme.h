@@ -6,8 +6,9 @@
 
 #include "Datumswechsel.h"
 
+#include <QString>
+
 #include <span>
-#include <string>
 #include <string_view>
 
 /// One coordinate of a system, as a column or a caption names it.
@@ -33,7 +34,9 @@ const Systembeschreibung& Beschreibung(Bezugssystem system);
 /// The entry whose `kurz` is `name`, or nullptr.
 const Systembeschreibung* SystemNamens(std::string_view name);
 
+/// The title of `system` as a window shows it: "Gauss-Krüger (DHDN)".
+QString Systemtitel(Bezugssystem system);
 /// A coordinate's caption: "Rechtswert [m]", "Zone"; `mitEinheit` false
 /// gives its name alone ("Länge", for the degrees, minutes and seconds
 /// under it).
-std::string Koordinatentext(const Koordinate& koordinate, bool mitEinheit = true);
+QString Koordinatentext(const Koordinate& koordinate, bool mitEinheit = true);

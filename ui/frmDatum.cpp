@@ -44,15 +44,6 @@ Datumswechsel& Wechsel() {
   return *wechsel;
 }
 
-QString Titel(Bezugssystem s) {
-  return QString::fromUtf8(Beschreibung(s).titel);
-}
-
-/// "Rechtswert [m]", "Zone", "Länge".
-QString Beschriftungstext(const Koordinate& k, bool mitEinheit = true) {
-  return QString::fromStdString(Koordinatentext(k, mitEinheit));
-}
-
 /// Why `punkt` was not converted, as the error the user reads.
 Fehler Datumsfehlermeldung(const Datumspunkt& punkt, Bezugssystem von) {
   switch (punkt.fehler) {
@@ -93,9 +84,9 @@ frmDatum::frmDatum() : Formular(QStringLiteral("Datumswechsel ETRS89/UTM"), 6270
   const QString wahl = QStringLiteral("Eingabe in");
   Beschriftung("Label1", wahl, {720, 240, 1095, 255}, Farbe::Gruen);
   QGroupBox* gruppe = Auswahl("Frame1", wahl, {600, 480, 3600, 1200});
-  Option1 = Wahlknopf(gruppe, "Option1", Titel(GK), {720, 540, 3375, 300});
-  Option2 = Wahlknopf(gruppe, "Option2", Titel(UTM), {720, 900, 3375, 300});
-  Option3 = Wahlknopf(gruppe, "Option3", Titel(Etrs), {720, 1260, 3375, 300});
+  Option1 = Wahlknopf(gruppe, "Option1", Systemtitel(GK), {720, 540, 3375, 300});
+  Option2 = Wahlknopf(gruppe, "Option2", Systemtitel(UTM), {720, 900, 3375, 300});
+  Option3 = Wahlknopf(gruppe, "Option3", Systemtitel(Etrs), {720, 1260, 3375, 300});
   Option1->setChecked(true);
   Linie("Line1", 600, 360, 480, 360);
   Linie("Line2", 1920, 360, 4320, 360);
@@ -104,7 +95,7 @@ frmDatum::frmDatum() : Formular(QStringLiteral("Datumswechsel ETRS89/UTM"), 6270
   Linie("Line5", 480, 1800, 4320, 1800);
 
   // The input block: its heading is the chosen system's title.
-  ueberschrift_ = Beschriftung("Label2", Titel(GK), {720, 2040, 2535, 255}, Farbe::Gruen);
+  ueberschrift_ = Beschriftung("Label2", Systemtitel(GK), {720, 2040, 2535, 255}, Farbe::Gruen);
   Linie("Line6", 600, 2160, 480, 2160);
   Linie("Line7", 3360, 2160, 4320, 2160);
   Linie("Line8", 480, 2160, 480, 4080);
@@ -119,11 +110,11 @@ frmDatum::frmDatum() : Formular(QStringLiteral("Datumswechsel ETRS89/UTM"), 6270
     auto& block = bloecke_[s == GK ? 0 : 1];
     for (std::size_t i = 0; i < felder.size(); ++i) {
       const int oben = 2520 + 540 * static_cast<int>(i) - (felder.size() == 2 ? 0 : 60);
-      const QString text = Beschriftungstext(b.koordinaten[i]);
+      const QString text = Koordinatentext(b.koordinaten[i]);
       QLabel* beschriftung =
           Beschriftung(name().c_str(), text, {720, oben + 60, 1575, 255}, Farbe::Blau);
       const int breite = b.koordinaten[i].einheit[0] ? 1815 : 615;
-      felder[i] = Textfeld(namen[i], {2400, oben, breite, 330}, Titel(s), text);
+      felder[i] = Textfeld(namen[i], {2400, oben, breite, 330}, Systemtitel(s), text);
       beschriftung->setBuddy(felder[i]);
       block << beschriftung << felder[i];
     }
@@ -141,7 +132,7 @@ frmDatum::frmDatum() : Formular(QStringLiteral("Datumswechsel ETRS89/UTM"), 6270
   const int links[] = {1440, 2280, 3120}, breiten[] = {735, 735, 975};
   for (std::size_t k = 0; k < 2; ++k) {
     const int oben = 2400 + 780 * static_cast<int>(k);
-    const QString koordinate = Beschriftungstext(etrs.koordinaten[k], false);
+    const QString koordinate = Koordinatentext(etrs.koordinaten[k], false);
     bloecke_[2] << Beschriftung(name().c_str(), koordinate, {720, oben + 360, 675, 255},
                                 Farbe::Blau);
     for (std::size_t j = 0; j < 3; ++j) {
@@ -150,7 +141,7 @@ frmDatum::frmDatum() : Formular(QStringLiteral("Datumswechsel ETRS89/UTM"), 6270
           Beschriftung(name().c_str(), spalte, {links[j], oben, breiten[j], 255}, Farbe::Blau);
       QLineEdit*& feld = etrs_[3 * k + j];
       feld = Textfeld(etrsNamen[3 * k + j], {links[j], oben + 300, breiten[j], 330},
-                      Titel(Etrs) + QStringLiteral(" – ") + koordinate, spalte);
+                      Systemtitel(Etrs) + QStringLiteral(" – ") + koordinate, spalte);
       kopf->setBuddy(feld);
       bloecke_[2] << kopf << feld;
     }
@@ -230,7 +221,7 @@ void frmDatum::Option_Click() {
   for (QWidget* w : bloecke_[gewaehlt]) {
     w->show();
   }
-  ueberschrift_->setText(Titel(s));
+  ueberschrift_->setText(Systemtitel(s));
 }
 
 Datumsergebnis frmDatum::Umrechnen(Eingabe& eingabe) const {

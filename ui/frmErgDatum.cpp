@@ -8,19 +8,6 @@
 
 #include <string>
 
-namespace {
-
-QString Titel(Bezugssystem s) {
-  return QString::fromUtf8(Beschreibung(s).titel);
-}
-
-/// "Rechtswert [m]", "Zone", "Länge".
-QString Beschriftungstext(const Koordinate& k, bool mitEinheit = true) {
-  return QString::fromStdString(Koordinatentext(k, mitEinheit));
-}
-
-} // namespace
-
 frmErgDatum::frmErgDatum(const Datumsergebnis& ergebnis)
     : Formular(QStringLiteral("Ergebnis des Datumswechsels"), 9960, 5160), ergebnis_(ergebnis) {
   setObjectName(QStringLiteral("frmErgDatum"));
@@ -38,7 +25,7 @@ frmErgDatum::frmErgDatum(const Datumsergebnis& ergebnis)
     Linie(name().c_str(), x1, y2, x2, y2);
   };
   const auto ueberschrift = [&](Bezugssystem s, int links, int oben) {
-    return Beschriftung(label().c_str(), Titel(s), {links, oben, 2535, 255}, Farbe::Gruen);
+    return Beschriftung(label().c_str(), Systemtitel(s), {links, oben, 2535, 255}, Farbe::Gruen);
   };
 
   // Left: the two grid systems, a row per value, the strip and zone first.
@@ -51,8 +38,8 @@ frmErgDatum::frmErgDatum(const Datumsergebnis& ergebnis)
       const int zeile = oben + 360 + 360 * static_cast<int>(i);
       // UTM names its zone as a coordinate; Gauss-Krüger keeps it in the
       // easting's millions.
-      const QString text = s == GK ? (i == 0 ? bereich : Beschriftungstext(b.koordinaten[i - 1]))
-                                   : Beschriftungstext(b.koordinaten[i]);
+      const QString text = s == GK ? (i == 0 ? bereich : Koordinatentext(b.koordinaten[i - 1]))
+                                   : Koordinatentext(b.koordinaten[i]);
       QLabel* beschriftung =
           Beschriftung(label().c_str(), text, {480, zeile, 1815, 255}, Farbe::Gruen);
       werte[i] =
@@ -78,7 +65,7 @@ frmErgDatum::frmErgDatum(const Datumsergebnis& ergebnis)
     for (std::size_t k = 0; k < 2; ++k) {
       const int zeile = oben + 720 + 360 * static_cast<int>(k);
       QLabel* koordinate =
-          Beschriftung(label().c_str(), Beschriftungstext(Beschreibung(s).koordinaten[k], false),
+          Beschriftung(label().c_str(), Koordinatentext(Beschreibung(s).koordinaten[k], false),
                        {5040, zeile, 735, 255}, Farbe::Gruen);
       for (std::size_t j = 0; j < spaltenzahl; ++j) {
         werte[spaltenzahl * k + j] = Wertfeld(label().c_str(), {links[j], zeile, breiten[j], 255},
