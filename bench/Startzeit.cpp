@@ -1,6 +1,6 @@
 // Start-up time and peak memory of the program's start-up twin (start/)
 // against the floor (grundlinie/): a bare Qt Widgets window of the main
-// window's size with the same three captioned buttons.
+// window's size with the same four captioned buttons.
 //
 // Both run on the X server named by DISPLAY (scripts/bench starts an Xvfb),
 // with the same environment. Each repetition starts one of each, the order

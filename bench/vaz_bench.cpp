@@ -5,7 +5,7 @@
 //    up with its values, in both directions (goal: well within a 16 ms frame),
 //  - Startzeit.cpp: start-up until the main window is mapped and until its
 //    first frame, and peak memory, of the program against a bare Qt window
-//    with the same three buttons (goal: at most 1.1 and 1.05 times that).
+//    with the same four buttons (goal: at most 1.1 and 1.05 times that).
 // This file: main() and the closing markdown table of the medians, with the
 // rows of the benchmarks that ran. Runs on the offscreen platform unless
 // QT_QPA_PLATFORM says otherwise; the start-up twins run on the X server in

@@ -156,7 +156,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The main window's buttons keep the platform's default font, which on a
 # system without a desktop is fontconfig's sans-serif: without DejaVu, the
 # default sans face, it resolves to Liberation Mono there.
-# The console program's datum change loads libproj25 when it runs (dlopen,
+# The datum change of both programs loads libproj25 when it runs (dlopen,
 # which dpkg-shlibdeps cannot see) and reads the national grid BeTA2007
 # from proj-data.
 # dpkg-shlibdeps appends the shared libraries (Qt 6, libstdc++, libc) to it.

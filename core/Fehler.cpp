@@ -10,6 +10,12 @@ const char* Fehlername(Fehlerart art) noexcept {
     return "Überlauf";
   case Fehlerart::Gleitkommafehler:
     return "Gleitkommafehler";
+  case Fehlerart::AusserhalbGitter:
+    return "Außerhalb des Gitters BeTA2007";
+  case Fehlerart::Bereich:
+    return "Außerhalb des Bereichs";
+  case Fehlerart::OhneDatum:
+    return "Datumswechsel nicht möglich";
   }
   return "Unbekannter Fehler";
 }

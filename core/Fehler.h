@@ -6,11 +6,15 @@
 
 namespace Voderedezazarire {
 
-/// The three ways a conversion can fail.
+/// The ways a conversion can fail: the first three in the series, the
+/// others in the datum change, where `what()` carries the particulars.
 enum class Fehlerart {
-  Typenkonflikt,   ///< a text that should be a number is not one
-  Ueberlauf,       ///< a value does not fit its integer or float type
-  Gleitkommafehler ///< invalid operation, division by zero or float overflow
+  Typenkonflikt,    ///< a text that should be a number is not one
+  Ueberlauf,        ///< a value does not fit its integer or float type
+  Gleitkommafehler, ///< invalid operation, division by zero or float overflow
+  AusserhalbGitter, ///< a point outside the grid BeTA2007: never converted otherwise
+  Bereich,          ///< a strip, zone or easting that the datum change does not take
+  OhneDatum         ///< PROJ or its grid cannot be had; `what()` names the package
 };
 
 /// German name of an error kind, as shown to the user: "Typen unverträglich",

@@ -255,6 +255,38 @@ def main():
     escape_schliesst(app, e)
     pruefe(fokus == "Berechnen", f"Fokus im Gauss-Krüger-Eingabefenster auf „Berechnen“ {fokus}")
 
+    # The datum change: the input system chosen among named radio buttons,
+    # a UTM point typed in, the point read in all four systems.
+    druecke(haupt, "Datumswechsel ETRS89/UTM …")
+    d = fenster(app, "Datumswechsel ETRS89/UTM")
+    pruefe(d is not None, "„Datumswechsel ETRS89/UTM“ öffnet sich")
+    pruefe_fenster(d)
+    gruppe = next((o for o in alle(d) if o.getRole() in (pyatspi.ROLE_PANEL, pyatspi.ROLE_GROUPING)
+                   and o.name == "Eingabe in"), None)
+    knoepfe = [o.name for o in alle(gruppe) if o.getRole() == pyatspi.ROLE_RADIO_BUTTON] \
+        if gruppe else []
+    pruefe(knoepfe == ["Gauss-Krüger (DHDN)", "UTM (ETRS89)", "Geographisch (ETRS89, GPS)"],
+           f"Auswahl „Eingabe in“ mit drei Optionen {knoepfe}")
+    utm = kind(d, "UTM (ETRS89)", pyatspi.ROLE_RADIO_BUTTON)
+    utm.queryAction().doAction(0)
+    pruefe(warte(lambda: True if utm.getState().contains(pyatspi.STATE_CHECKED) else None, 3),
+           "„UTM (ETRS89)“ gewählt")
+    for name, text in (("UTM (ETRS89), Zone", "32"), ("UTM (ETRS89), Ostwert [m]", "499925,108"),
+                       ("UTM (ETRS89), Nordwert [m]", "5538503,057")):
+        tippe(d, name, text)
+    druecke(d, "Berechnen")
+    e = fenster(app, "Ergebnis des Datumswechsels")
+    pruefe(e is not None, "„Ergebnis des Datumswechsels“ öffnet sich")
+    if e is not None:
+        pruefe_fenster(e)
+        namen = [name for name, _, _ in werte(e)]
+        print("      ", namen)
+        for soll in ("Gauss-Krüger (DHDN) – Rechtswert [m] 3500000,000",
+                     "UTM (ETRS89) – Zone 32",
+                     "Geographisch (ETRS89, GPS) – Breite – Grad 49",
+                     "Geographisch (DHDN, Bessel) – Breite – Grad 50"):
+            pruefe(soll in namen, f"Datumsergebnis „{soll}“")
+
     print(f"{len(FEHLER)} Mängel")
     sys.exit(1 if FEHLER else 0)
 

@@ -109,7 +109,7 @@ inline double Zahl(const QString& text) {
 
 /// One row of referenz.gie.
 struct Fall {
-  QString art; // the row's keyword: ergebnis, endlich, arbeitsfeld, fehler
+  QString art; // the row's keyword: ergebnis, endlich, arbeitsfeld, fehler, datum
   QString richtung, name;
   QStringList eingabe;
   QList<double> werte; // ergebnis: the results; arbeitsfeld: the field's value
@@ -119,7 +119,7 @@ struct Fall {
   int feld = 0;      // fehler: box to blame, 1-based; 0 for none
   QString hinweis;
   QStringList geschrieben;
-  QString ebene; // "" for rows that convert, "feld" for arbeitsfeld
+  QString ebene; // "" for rows that convert, "feld" for arbeitsfeld, "datum" for datum
   [[nodiscard]] bool Fehlschlag() const { return art == QLatin1String("fehler"); }
 };
 
@@ -167,16 +167,17 @@ inline QList<double> Zahlen(const QString& text) {
 inline QList<Fall> Faelle() {
   QList<Fall> faelle;
   const QMap<QString, int> spalten = {
-      {"ergebnis", 6}, {"endlich", 4}, {"arbeitsfeld", 7}, {"fehler", 9}};
+      {"ergebnis", 6}, {"endlich", 4}, {"arbeitsfeld", 7}, {"fehler", 9}, {"datum", 6}};
   for (const QStringList& s : Tabelle("referenz.gie", spalten)) {
     Fall f;
     f.art = s[0];
     f.richtung = s[1];
     f.name = s[2];
     f.eingabe = s[3].split(QLatin1Char(';'));
-    if (f.art == QLatin1String("ergebnis")) {
+    if (f.art == QLatin1String("ergebnis") || f.art == QLatin1String("datum")) {
       f.werte = Zahlen(s[4]);
       f.toleranz = Zahl(s[5]);
+      f.ebene = f.art == QLatin1String("datum") ? f.art : QString();
     } else if (f.art == QLatin1String("arbeitsfeld")) {
       f.arbeitsfeld = s[4];
       f.werte = Zahlen(s[5]);

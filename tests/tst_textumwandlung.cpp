@@ -36,7 +36,8 @@ QString Text(QString text) {
 /// kind names ("lesen en": English; "lesen C": none configured; else German).
 void Zeilen(const QStringList& arten) {
   QTest::addColumn<QStringList>("zeile");
-  const QMap<QString, int> spalten = {{"lesen", 6}, {"meter", 4}, {"ganzzahl", 4}};
+  const QMap<QString, int> spalten = {
+      {"lesen", 6}, {"meter", 4}, {"ganzzahl", 4}, {"grad", 4}, {"gms", 4}};
   for (const QStringList& z : Test::Tabelle("zahlen.gie", spalten)) {
     if (arten.contains(z[0].section(QLatin1Char(' '), 0, 0))) {
       QTest::newRow(qPrintable(z[0] + QLatin1Char(' ') + z[1])) << z;
@@ -75,10 +76,19 @@ private slots:
     QCOMPARE(Ergebnis([&] { return leser.Integer(datei); }), zeile[5]);
   }
 
-  void schreiben_data() { Zeilen({"meter", "ganzzahl"}); }
+  void schreiben_data() { Zeilen({"meter", "ganzzahl", "grad", "gms"}); }
   void schreiben() {
     QFETCH(QStringList, zeile); // kind, name, value, text
     Sprache(zeile[0]);
+    if (!zeile[0].startsWith(QLatin1String("meter")) &&
+        !zeile[0].startsWith(QLatin1String("ganz"))) {
+      const Winkeltext gms = GmsText(zeile[2].toDouble());
+      QCOMPARE(zeile[0].startsWith(QLatin1String("grad"))
+                   ? GradText(zeile[2].toDouble())
+                   : gms.grad + ' ' + gms.minuten + ' ' + gms.sekunden,
+               zeile[3]);
+      return;
+    }
     const bool meter = zeile[0].startsWith(QLatin1String("meter"));
     const double wert = zeile[2].toDouble();
     const Zahlenschreiber schreiber;

@@ -29,3 +29,15 @@ const Systembeschreibung* SystemNamens(std::string_view name) {
   }
   return nullptr;
 }
+
+QString Systemtitel(Bezugssystem system) {
+  return QString::fromUtf8(Beschreibung(system).titel);
+}
+
+QString Koordinatentext(const Koordinate& koordinate, bool mitEinheit) {
+  QString text = QString::fromUtf8(koordinate.name);
+  if (mitEinheit && *koordinate.einheit) {
+    text += QStringLiteral(" [") + QString::fromUtf8(koordinate.einheit) + QLatin1Char(']');
+  }
+  return text;
+}

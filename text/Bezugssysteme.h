@@ -6,6 +6,8 @@
 
 #include "Datumswechsel.h"
 
+#include <QString>
+
 #include <span>
 #include <string_view>
 
@@ -31,3 +33,10 @@ extern const std::span<const Systembeschreibung> Bezugssysteme;
 const Systembeschreibung& Beschreibung(Bezugssystem system);
 /// The entry whose `kurz` is `name`, or nullptr.
 const Systembeschreibung* SystemNamens(std::string_view name);
+
+/// The title of `system` as a window shows it: "Gauss-Krüger (DHDN)".
+QString Systemtitel(Bezugssystem system);
+/// A coordinate's caption: "Rechtswert [m]", "Zone"; `mitEinheit` false
+/// gives its name alone ("Länge", for the degrees, minutes and seconds
+/// under it).
+QString Koordinatentext(const Koordinate& koordinate, bool mitEinheit = true);

@@ -1,6 +1,8 @@
-// Renders each of the five windows with a worked example filled in and
+// Renders each window with a worked example filled in and
 // saves them as PNG files: bildschirmfotos OUTPUT_DIR
 #include "Fensterdaten.h"
+#include "frmDatum.h"
+#include "frmErgDatum.h"
 #include "frmErgGKGeo.h"
 #include "frmErgGeoGK.h"
 #include "frmGKGeo.h"
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <cstdio>
 
@@ -62,5 +65,20 @@ int main(int argc, char* argv[]) {
   gkGeo.Command1->click();
   ok &= Fensterdaten.FensterErgGKGeo &&
         Speichern(Fensterdaten.FensterErgGKGeo, ziel, QStringLiteral("frmErgGKGeo"));
+
+  // The datum change: a Gauss-Krüger point of an old record, and the input
+  // window with the same point as a GNSS receiver gives it.
+  frmDatum datum;
+  datum.Text1->setText(QStringLiteral("3500000"));
+  datum.Text2->setText(QStringLiteral("5540279,543"));
+  datum.Command1->click();
+  ok &= Fensterdaten.FensterErgDatum &&
+        Speichern(Fensterdaten.FensterErgDatum, ziel, QStringLiteral("frmErgDatum"));
+  datum.Option3->click();
+  const char* gnss[] = {"8", "59", "56,12345", "49", "59", "57,1", ""};
+  for (std::size_t i = 0; i < datum.Eingabefelder().size(); ++i) {
+    datum.Eingabefelder()[i]->setText(QString::fromLatin1(gnss[i]));
+  }
+  ok &= Speichern(&datum, ziel, QStringLiteral("frmDatum"));
   return ok ? 0 : 1;
 }

@@ -18,6 +18,13 @@ public:
   void Umrechnen(const Umrechnungsrichtung& richtung, std::span<QLineEdit* const> felder,
                  Umrechnungsdatensatz& u);
 
+  /// Blames `feld` (nullptr: no box) for what fails next; `ganzzahlig` if
+  /// it takes a whole number. For windows that read their boxes themselves.
+  void Beim(QLineEdit* feld, bool ganzzahlig = false) {
+    feld_ = feld;
+    ganzzahlig_ = ganzzahlig;
+  }
+
   /// The box whose conversion failed, or nullptr.
   [[nodiscard]] QLineEdit* Fehlerfeld() const { return feld_; }
   /// Whether the failing box takes a whole number.

@@ -40,7 +40,7 @@ void Melden(QWidget* fenster, const QString& text) {
   box.exec();
 }
 
-QString Hinweis(Fehlerart art, bool inFeld, Feldinhalt inhalt) {
+QString Hinweis(Fehlerart art, bool inFeld, Feldinhalt inhalt, const QString& einzelheit) {
   switch (art) {
   case Fehlerart::Typenkonflikt:
     switch (inhalt) {
@@ -64,6 +64,13 @@ QString Hinweis(Fehlerart art, bool inFeld, Feldinhalt inhalt) {
   case Fehlerart::Gleitkommafehler:
     return QStringLiteral("Die Berechnung ergibt mit diesen Eingaben keinen endlichen Wert. Bitte "
                           "die Eingaben prüfen.");
+  case Fehlerart::AusserhalbGitter:
+    return QStringLiteral("Der Datumswechsel rechnet nur im Gitter BeTA2007 (Deutschland und ein "
+                          "Rand darum), nie mit einem gröberen Verfahren.");
+  case Fehlerart::Bereich:
+    return einzelheit;
+  case Fehlerart::OhneDatum:
+    return einzelheit + QStringLiteral("\nDie anderen Umrechnungen arbeiten weiter.");
   }
   return {};
 }
@@ -74,12 +81,13 @@ void MelderSetzen(Melder melder) {
   AktuellerMelder() = std::move(melder);
 }
 
-QString Fehlertext(Fehlerart art, const QString& feldname, Feldinhalt inhalt) {
+QString Fehlertext(Fehlerart art, const QString& feldname, Feldinhalt inhalt,
+                   const QString& einzelheit) {
   QString text = QString::fromUtf8(Voderedezazarire::Fehlername(art));
   if (!feldname.isEmpty()) {
     text += QStringLiteral("\n\nFeld: ") + feldname;
   }
-  return text + QStringLiteral("\n") + Hinweis(art, !feldname.isEmpty(), inhalt);
+  return text + QStringLiteral("\n") + Hinweis(art, !feldname.isEmpty(), inhalt, einzelheit);
 }
 
 void Ereignis(QWidget* fenster, const std::function<void(Eingabe&)>& handler) noexcept {
@@ -96,7 +104,7 @@ void Ereignis(QWidget* fenster, const std::function<void(Eingabe&)>& handler) no
       } else if (feld && feld->text().size() > Hoechstlaenge) {
         inhalt = Feldinhalt::ZuLang;
       }
-      Melden(fenster, Fehlertext(fehler.art(), feldname, inhalt));
+      Melden(fenster, Fehlertext(fehler.art(), feldname, inhalt, QString::fromUtf8(fehler.what())));
       if (feld) {
         // The focus announcement tells the selection; said apart, the
         // offending text would be heard twice.

@@ -22,9 +22,10 @@ void MelderSetzen(Melder melder);
 enum class Feldinhalt { Zahl, Ganzzahl, Leer, ZuLang };
 
 /// The German message for an error: its kind, the text box to blame if any
-/// (`feldname`), and a hint fitting what that box holds.
+/// (`feldname`), and a hint fitting what that box holds; the datum change's
+/// kinds give their particulars (`einzelheit`) as the hint.
 QString Fehlertext(Voderedezazarire::Fehlerart art, const QString& feldname = {},
-                   Feldinhalt inhalt = Feldinhalt::Zahl);
+                   Feldinhalt inhalt = Feldinhalt::Zahl, const QString& einzelheit = {});
 
 /// Runs one event handler of `fenster`. A Fehler stops it at that step and is
 /// reported; the focus then returns to the failing text box, text selected.

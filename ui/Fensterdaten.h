@@ -12,12 +12,16 @@ class frmGeoGK;
 class frmGKGeo;
 class frmErgGeoGK;
 class frmErgGKGeo;
+class frmDatum;
+class frmErgDatum;
 
 struct Fensterdatensatz {
   QPointer<frmGeoGK> FensterGeoGK;
   QPointer<frmGKGeo> FensterGKGeo;
   QPointer<frmErgGeoGK> FensterErgGeoGK;
   QPointer<frmErgGKGeo> FensterErgGKGeo;
+  QPointer<frmDatum> FensterDatum;
+  QPointer<frmErgDatum> FensterErgDatum;
 };
 
 extern Fensterdatensatz Fensterdaten;

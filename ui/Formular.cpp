@@ -4,11 +4,13 @@
 #include "Zugaenglichkeit.h"
 
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <algorithm>
 #include <cstdlib>
@@ -55,6 +57,15 @@ void Einpassen(QWidget* w) {
     w->setFont(schrift);
   }
 }
+
+/// A group box that only groups: its frame is the window's own green lines.
+class Gruppe : public QGroupBox {
+public:
+  using QGroupBox::QGroupBox;
+
+protected:
+  void paintEvent(QPaintEvent* /*ereignis*/) override {}
+};
 
 } // namespace
 
@@ -133,6 +144,14 @@ QLabel* Formular::Wertfeld(const char* name, Twips lage, const QColor& farbe,
 }
 
 QLineEdit* Formular::Textfeld(const char* name, Twips lage, const Eingabefeld& eingabefeld) {
+  QLineEdit* feld = Textfeld(name, lage, QString::fromUtf8(eingabefeld.gruppe),
+                             QString::fromUtf8(eingabefeld.beschriftung));
+  feld->setProperty("feldname", Feldname(eingabefeld));
+  return feld;
+}
+
+QLineEdit* Formular::Textfeld(const char* name, Twips lage, const QString& gruppe,
+                              const QString& beschriftung) {
   auto* feld = new Zahlenfeld(this);
   feld->setObjectName(QLatin1String(name));
   feld->setGeometry(Rechteck(lage));
@@ -141,13 +160,31 @@ QLineEdit* Formular::Textfeld(const char* name, Twips lage, const Eingabefeld& e
   // long would lose its tail silently and might then read as a number. The
   // whole text stays, and reading it refuses it (Hoechstlaenge).
   feld->setMaxLength(std::numeric_limits<int>::max());
-  QStringList beschriftungen{QString::fromUtf8(eingabefeld.beschriftung)};
-  if (*eingabefeld.gruppe) {
-    beschriftungen.prepend(QString::fromUtf8(eingabefeld.gruppe));
+  QStringList beschriftungen{beschriftung};
+  if (!gruppe.isEmpty()) {
+    beschriftungen.prepend(gruppe);
   }
   feld->setAccessibleName(Sprechtext(beschriftungen.join(QStringLiteral(", "))));
-  feld->setProperty("feldname", Feldname(eingabefeld));
+  feld->setProperty("feldname", beschriftungen.join(QStringLiteral(" – ")));
   return feld;
+}
+
+QGroupBox* Formular::Auswahl(const char* name, const QString& titel, Twips lage) {
+  auto* gruppe = new Gruppe(this);
+  gruppe->setObjectName(QLatin1String(name));
+  gruppe->setGeometry(Rechteck(lage));
+  gruppe->setAccessibleName(titel);
+  return gruppe;
+}
+
+QRadioButton* Formular::Wahlknopf(QGroupBox* gruppe, const char* name, const QString& text,
+                                  Twips lage) {
+  auto* knopf = new QRadioButton(text, gruppe);
+  knopf->setObjectName(QLatin1String(name));
+  knopf->setGeometry(Rechteck(lage).translated(-gruppe->pos()));
+  knopf->setFont(Arial9());
+  einzupassen_.push_back(knopf);
+  return knopf;
 }
 
 void Formular::Beschriften(std::initializer_list<std::pair<const char*, QWidget*>> paare) {

@@ -1,4 +1,4 @@
-// Building blocks of the five windows. Positions and sizes are given in
+// Building blocks of the windows. Positions and sizes are given in
 // twips (1/1440 inch), the unit each window's layout was drawn in; 15 twips
 // make one logical pixel, which Qt scales on high-density screens.
 #pragma once
@@ -11,9 +11,11 @@
 #include <vector>
 
 struct Eingabefeld;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 /// Twips → logical pixels.
 constexpr int Px(int twips) {
@@ -76,6 +78,15 @@ protected:
   /// The text box of `feld`, named for screen readers as its captions read
   /// ("Geographische Breite, Sekunden"), in full: no caption is said apart.
   QLineEdit* Textfeld(const char* name, Twips lage, const Eingabefeld& feld);
+  /// The same for a box that fills no field of the series: captioned by
+  /// `gruppe` (the heading over its block, or empty) and `beschriftung`.
+  QLineEdit* Textfeld(const char* name, Twips lage, const QString& gruppe,
+                      const QString& beschriftung);
+  /// A group of radio buttons, one choice of several, named `titel` for
+  /// screen readers; it draws nothing itself (the window's lines frame it).
+  QGroupBox* Auswahl(const char* name, const QString& titel, Twips lage);
+  /// A radio button in `gruppe`; `lage` in the window, like every control.
+  QRadioButton* Wahlknopf(QGroupBox* gruppe, const char* name, const QString& text, Twips lage);
   /// Ties each caption (by object name) to the box it captions: the caption
   /// is the box's buddy and, to screen readers, a label for it (the box's
   /// own name says it all, so the box names no caption back).

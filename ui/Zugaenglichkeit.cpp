@@ -158,15 +158,21 @@ class WertZugang : public TextZugang {
 public:
   explicit WertZugang(Wertanzeige* wert) : TextZugang(wert, QAccessible::StaticText) {}
 
+  // A value whose nearest caption is its own is named by its text and
+  // labelled by that caption; one under a caption it shares (a column
+  // heading over several rows) says all its captions itself.
   QString text(QAccessible::Text art) const override {
-    return art == QAccessible::Name ? Wert()->text() : TextZugang::text(art);
+    if (art != QAccessible::Name) {
+      return TextZugang::text(art);
+    }
+    return Wert()->EigeneBeschriftung() ? Wert()->text() : Wert()->Ansage();
   }
 
   QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
   relations(QAccessible::Relation welche) const override {
     auto liste = TextZugang::relations(welche);
     if (const QList<QLabel*> beschriftungen = Wert()->Beschriftungen();
-        (welche & QAccessible::Label) && !beschriftungen.isEmpty()) {
+        (welche & QAccessible::Label) && Wert()->EigeneBeschriftung()) {
       liste.append(
           {QAccessible::queryAccessibleInterface(beschriftungen.last()), QAccessible::Label});
     }
@@ -320,12 +326,30 @@ Wertanzeige::Wertanzeige(QWidget* fenster, const QList<QLabel*>& beschriftungen)
   if (beschriftungen.isEmpty()) {
     return;
   }
-  // The nearest caption labels the value, named with the outer ones.
+  // The nearest caption labels the value, named with the outer ones; a
+  // caption that already labels another value is shared, and keeps its text.
   QLabel* naechste = beschriftungen.last();
+  if (naechste->buddy() != nullptr) {
+    naechste->setAccessibleName(QString());
+    return;
+  }
   naechste->setBuddy(this);
   if (beschriftungen.size() > 1) {
     naechste->setAccessibleName(Beschriftet());
   }
+}
+
+bool Wertanzeige::EigeneBeschriftung() const {
+  const QList<QLabel*> beschriftungen = Beschriftungen();
+  if (beschriftungen.isEmpty()) {
+    return false;
+  }
+  const QLabel* naechste = beschriftungen.last();
+  const auto werte = parentWidget()->findChildren<Wertanzeige*>();
+  return std::count_if(werte.begin(), werte.end(), [naechste](const Wertanzeige* wert) {
+           const QList<QLabel*> andere = wert->Beschriftungen();
+           return !andere.isEmpty() && andere.last() == naechste;
+         }) == 1;
 }
 
 QList<QLabel*> Wertanzeige::Beschriftungen() const {

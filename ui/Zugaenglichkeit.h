@@ -62,6 +62,9 @@ public:
   [[nodiscard]] QString Beschriftet() const;
   /// The captions and the value as spoken: "Geographische Länge – Grad 9".
   [[nodiscard]] QString Ansage() const;
+  /// Whether the nearest caption captions this value alone (not a column
+  /// heading over several).
+  [[nodiscard]] bool EigeneBeschriftung() const;
 
   /// The caret (0 … length of the text).
   [[nodiscard]] int Schreibmarke() const { return marke_; }

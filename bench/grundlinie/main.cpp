@@ -1,6 +1,6 @@
 // The floor for vaz_start: the least a Qt Widgets program can do to show the
 // main window. A window of the same size (4680 × 3090 twips = 312 × 206 px)
-// and title, with the same three buttons, captions and places, in the
+// and title, with the same four buttons, captions and places, in the
 // platform's default font; nothing else. Text is drawn as in the program, so
 // fontconfig, FreeType and HarfBuzz start here too: what vaz_start needs
 // beyond this is what the program itself costs.
@@ -20,6 +20,8 @@ int main(int argc, char* argv[]) {
   knopf2.setGeometry(16, 72, 185, 33);
   QPushButton knopf3(QStringLiteral("Schließen"), &fenster);
   knopf3.setGeometry(216, 160, 81, 33);
+  QPushButton knopf4(QStringLiteral("Datumswechsel ETRS89/UTM …"), &fenster);
+  knopf4.setGeometry(16, 128, 185, 33);
   fenster.show();
   return QApplication::exec();
 }
