@@ -1,0 +1,81 @@
+// The coordinates of one system in a point list's fields, both ways: which
+// fields a system takes (from the table of systems, Bezugssysteme.h, and
+// the options), how they are read into a point and how results are
+// written. With --wie-fenster the fields are those of the input windows
+// (Eingabefelder.h), read into the windows' record in its widths, and the
+// results are written as the result windows show them.
+#pragma once
+
+#include "Auftrag.h"
+#include "Bezugssysteme.h"
+#include "Datumswechsel.h"
+#include "Eingabefelder.h"
+#include "Satzleser.h"
+#include "Voderedezazarire.h"
+#include "Zahlenstrom.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// One field of a point list: its caption in messages and how it is read.
+struct Punktfeld {
+  std::string name; ///< "Länge – Sekunden"
+  Koordinatenart art;
+};
+
+/// A point list's point, read: for the exact conversion, or the windows'
+/// record.
+struct Gelesen {
+  Datumspunkt punkt;
+  char band = '\0'; ///< a UTM zone's latitude band as it came, or none
+};
+
+class Koordinaten {
+public:
+  explicit Koordinaten(const Zeilenformat& format);
+
+  /// The coordinate fields the source system takes, in their order.
+  [[nodiscard]] const std::vector<Punktfeld>& Felder() const { return felder_; }
+
+  /// Reads the point whose coordinates start at field `erstes` (0-based).
+  /// Returns the message of its failure ("" when it was read), naming the
+  /// field and, where it helps, the option that reads it right.
+  std::string Lesen(Satzleser& satz, std::size_t erstes, Gelesen& ziel);
+  /// The same into the windows' record (--wie-fenster).
+  std::string Lesen(Satzleser& satz, std::size_t erstes, Voderedezazarire::Umrechnungsdatensatz& u);
+
+  /// Appends the result fields of the target system, each behind `trenner`.
+  void Schreiben(const Datumspunkt& p, std::string_view trenner, std::string& aus) const;
+  /// The same from the windows' record; throws Fehler (an overflow of a
+  /// shown integer) and leaves `aus` alone then.
+  void Schreiben(const Voderedezazarire::Umrechnungsdatensatz& u, std::string_view trenner,
+                 std::string& aus) const;
+  /// The result columns' names, each behind `trenner`, in UTF-8.
+  [[nodiscard]] std::vector<std::string> Spaltennamen() const;
+
+private:
+  /// The fields of `erstes` on, read without messages: whether they hold
+  /// the coordinates.
+  bool Gelingt(Satzleser& satz, std::size_t erstes);
+  void Einlesen(Satzleser& satz, std::size_t erstes, Gelesen& ziel);
+  double Zahl(Satzleser& satz, std::size_t feld);
+  double Winkel(Satzleser& satz, std::size_t& feld);
+  int ZoneLesen(std::string_view text, char& band) const;
+  void WinkelSchreiben(double grad, std::string_view trenner, std::string& aus) const;
+  std::string Meldung(const Voderedezazarire::Fehler& fehler, Satzleser& satz, std::size_t erstes);
+
+  Zeilenformat format_;
+  std::vector<Punktfeld> felder_;
+  Zahlenleser leser_;
+  Zahlenschreiber schreiber_;
+  std::optional<Zahlenleser> anderer_; ///< the other decimal mark, for the hint
+  const Umrechnungsrichtung* fenster_ = nullptr;
+  std::size_t feld_ = 0; ///< the coordinate being read
+};
+
+/// The message of a point the datum change could not convert, naming where
+/// it lies and the option that helps; `meldung` is the converter's own.
+std::string Datumsmeldung(const Datumspunkt& punkt, Bezugssystem nach);
