@@ -22,13 +22,6 @@ constexpr double MeterJeKilometer = 1000.0;
 /// An UTM easting with the zone in front: 8 digits before the decimal mark.
 constexpr std::size_t ZonenostwertStellen = 8;
 
-/// A Gauss-Krüger coordinate far from its strip's central meridian: a
-/// misread column.
-struct Fern {
-  double abstand; ///< [m], negative: west
-  int streifen;
-};
-
 const char* const Winkelteile[] = {"Grad", "Minuten", "Sekunden"};
 const char* const Winkelspalten[] = {"Grad", "Min", "Sek"};
 
@@ -63,7 +56,7 @@ std::string Kilometer(double abstand) {
 }
 
 std::string Spaltenhinweis(std::size_t feld) {
-  return feld == 1 ? " – ein Punktname davor? Dann mit --punkt"
+  return feld == 1 ? " – ein Punktname? Dann mit --punkt"
                    : " – die Koordinaten ab Feld " + std::to_string(feld + 1) +
                          "? Dann mit --spalte " + std::to_string(feld + 1);
 }
@@ -233,13 +226,17 @@ std::string Koordinaten::Lesen(Satzleser& satz, std::size_t erstes, Gelesen& zie
   } catch (const Fehler& fehler) {
     return Meldung(fehler, satz, erstes);
   } catch (const Fern& fern) {
-    std::string text = "Rechtswert außerhalb des Streifens " + std::to_string(fern.streifen) +
-                       ": " + Kilometer(fern.abstand) + " vom Mittelmeridian";
-    if (Gelingt(satz, erstes + 1)) {
-      text += Spaltenhinweis(erstes + 1);
-    }
-    return text;
+    return Fernmeldung(fern, satz, erstes);
   }
+}
+
+std::string Koordinaten::Fernmeldung(const Fern& fern, Satzleser& satz, std::size_t erstes) {
+  std::string text = "Rechtswert außerhalb des Streifens " + std::to_string(fern.streifen) + ": " +
+                     Kilometer(fern.abstand) + " vom Mittelmeridian";
+  if (Gelingt(satz, erstes + 1)) {
+    text += Spaltenhinweis(erstes + 1);
+  }
+  return text;
 }
 
 std::string Koordinaten::Lesen(Satzleser& satz, std::size_t erstes, Umrechnungsdatensatz& u) {
@@ -252,9 +249,20 @@ std::string Koordinaten::Lesen(Satzleser& satz, std::size_t erstes, Umrechnungsd
       feld_ = i;
       leser_.Lesen(satz.Wert(erstes + i), ziel);
     });
+    // The strip the series take from the easting's millions; one that
+    // overflows is the series' own error.
+    const double streifen = std::trunc(u.Rechtswert / MeterJeMillion);
+    if (format_.quelle == Bezugssystem::GK && std::fabs(streifen) <= LetzterStreifen &&
+        !(std::fabs(Meridianabstand(u.Rechtswert, static_cast<int>(streifen))) <=
+          GkHoechstabstand)) {
+      throw Fern{Meridianabstand(u.Rechtswert, static_cast<int>(streifen)),
+                 static_cast<int>(streifen)};
+    }
     return {};
   } catch (const Fehler& fehler) {
     return Meldung(fehler, satz, erstes);
+  } catch (const Fern& fern) {
+    return Fernmeldung(fern, satz, erstes);
   }
 }
 

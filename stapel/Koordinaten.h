@@ -33,6 +33,13 @@ struct Gelesen {
   char band = '\0'; ///< a UTM zone's latitude band as it came, or none
 };
 
+/// A Gauss-Krüger coordinate far from its strip's central meridian: a
+/// misread column.
+struct Fern {
+  double abstand; ///< [m], negative: west
+  int streifen;
+};
+
 class Koordinaten {
 public:
   explicit Koordinaten(const Zeilenformat& format);
@@ -65,6 +72,7 @@ private:
   double Winkel(Satzleser& satz, std::size_t& feld);
   int ZoneLesen(std::string_view text, char& band) const;
   void WinkelSchreiben(double grad, std::string_view trenner, std::string& aus) const;
+  std::string Fernmeldung(const Fern& fern, Satzleser& satz, std::size_t erstes);
   std::string Meldung(const Voderedezazarire::Fehler& fehler, Satzleser& satz, std::size_t erstes);
 
   Zeilenformat format_;

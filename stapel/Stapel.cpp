@@ -225,7 +225,7 @@ private:
     const std::string_view satz = leser_->Satz();
     Ausgabesatz& aus = saetze_.emplace_back();
     aus.satz = satz;
-    aus.ende = leser_->Ende();
+    aus.ende = Zeilenende(leser_->Ende());
     if (pruefen_ && !IstAscii(satz) && !IstUtf8(satz)) {
       throw Abbruch(QStringLiteral("Eingabe %1, Zeile %2 ist kein UTF-8, ihr Anfang aber schon. "
                                    "Mit --kodierung windows-1252 oder utf-8 angeben, wie sie zu "
@@ -234,7 +234,7 @@ private:
                         .arg(zeile_));
     }
     const long long zeile = zeile_;
-    zeile_ += Zeilenenden(satz) + (aus.ende.empty() ? 0 : 1);
+    zeile_ += Zeilenenden(satz) + 1;
     if (std::exchange(erste_, false) && satz.starts_with("sep=")) {
       Excel(satz);
       return; // the header, if any, comes next
@@ -249,6 +249,16 @@ private:
       ++zeilen_;
       Punkt(aus);
     }
+  }
+
+  /// The record's line end as it came; the last record, without one, gets
+  /// that of the record before it.
+  std::string_view Zeilenende(std::string_view ende) {
+    if (ende.empty()) {
+      return zeilenende_;
+    }
+    zeilenende_ = ende == "\r\n" ? "\r\n" : ende == "\r" ? "\r" : "\n";
+    return zeilenende_;
   }
 
   static long long Zeilenenden(std::string_view satz) {
@@ -427,9 +437,10 @@ private:
   std::optional<Koordinaten> koordinaten_;
   std::optional<Umrechner> umrechner_;
   std::optional<Schreiber> schreiber_;
-  Punktblock block_;                ///< the points of the block being read
-  std::vector<Ausgabesatz> saetze_; ///< its records
-  QStringList verlorene_;           ///< lines of convertible comments
+  Punktblock block_;                   ///< the points of the block being read
+  std::vector<Ausgabesatz> saetze_;    ///< its records
+  QStringList verlorene_;              ///< lines of convertible comments
+  std::string_view zeilenende_ = "\n"; ///< the last record's line end
   QString eingabeName_;
   QString ausgabeName_;
   QFile eingabe_;
