@@ -55,13 +55,22 @@ std::string Kilometer(double abstand) {
   return std::to_string(std::lround(std::fabs(abstand) / MeterJeKilometer)) + " km";
 }
 
-std::string Spaltenhinweis(std::size_t feld) {
-  return feld == 1 ? " – ein Punktname? Dann mit --punkt"
-                   : " – die Koordinaten ab Feld " + std::to_string(feld + 1) +
-                         "? Dann mit --spalte " + std::to_string(feld + 1);
-}
-
 } // namespace
+
+/// Where the coordinates would be read, behind `erstes`: the option that
+/// reads them there, or "".
+std::string Koordinaten::Spaltenhinweis(Satzleser& satz, std::size_t erstes) {
+  constexpr std::size_t Weiteste = 8; // fields tried behind the given one
+  for (std::size_t feld = erstes + 1;
+       feld <= erstes + Weiteste && feld + felder_.size() <= satz.Anzahl(); ++feld) {
+    if (Gelingt(satz, feld)) {
+      const std::string n = std::to_string(feld + 1);
+      return feld == 1 ? " – ein Punktname? Dann mit --punkt"
+                       : " – die Koordinaten ab Feld " + n + "? Dann mit --spalte " + n;
+    }
+  }
+  return {};
+}
 
 Koordinaten::Koordinaten(const Zeilenformat& format)
     : format_(format), leser_(format.dezimal != '\0' ? Zahlenleser(format.dezimal) : Zahlenleser()),
@@ -233,10 +242,7 @@ std::string Koordinaten::Lesen(Satzleser& satz, std::size_t erstes, Gelesen& zie
 std::string Koordinaten::Fernmeldung(const Fern& fern, Satzleser& satz, std::size_t erstes) {
   std::string text = "Rechtswert außerhalb des Streifens " + std::to_string(fern.streifen) + ": " +
                      Kilometer(fern.abstand) + " vom Mittelmeridian";
-  if (Gelingt(satz, erstes + 1)) {
-    text += Spaltenhinweis(erstes + 1);
-  }
-  return text;
+  return text + Spaltenhinweis(satz, erstes);
 }
 
 std::string Koordinaten::Lesen(Satzleser& satz, std::size_t erstes, Umrechnungsdatensatz& u) {
@@ -296,8 +302,8 @@ std::string Koordinaten::Meldung(const Fehler& fehler, Satzleser& satz, std::siz
                       : " – Dezimalkomma? Dann mit --dezimal komma";
         return text;
       }
-      if (feld_ == 0 && Gelingt(satz, erstes + 1)) {
-        return text + Spaltenhinweis(erstes + 1);
+      if (feld_ == 0) {
+        return text + Spaltenhinweis(satz, erstes);
       }
     }
   }

@@ -72,6 +72,7 @@ private:
   double Winkel(Satzleser& satz, std::size_t& feld);
   int ZoneLesen(std::string_view text, char& band) const;
   void WinkelSchreiben(double grad, std::string_view trenner, std::string& aus) const;
+  std::string Spaltenhinweis(Satzleser& satz, std::size_t erstes);
   std::string Fernmeldung(const Fern& fern, Satzleser& satz, std::size_t erstes);
   std::string Meldung(const Voderedezazarire::Fehler& fehler, Satzleser& satz, std::size_t erstes);
 

@@ -184,18 +184,22 @@ private slots:
     QFETCH(QString, art);
     const QStringList systeme{"streifen", "geo", "gk", "etrs", "utm"}; // columns 3 to 7
     QStringList argumente{quelle + '-' + ziel, "-p", "--dezimal", "punkt"};
-    if (quelle.contains(QRegularExpression("geo|etrs")) || ziel.contains(QRegularExpression("geo|etrs")))
+    if (quelle.contains(QRegularExpression("geo|etrs")) ||
+        ziel.contains(QRegularExpression("geo|etrs")))
       argumente << "--grad";
     if (art == "erzwungen" && ziel == "gk" && quelle != "geo")
-      argumente << "--streifen" << "4";
+      argumente << "--streifen"
+                << "4";
     if (art == "erzwungen" && ziel == "utm")
-      argumente << "--zone" << "32";
+      argumente << "--zone"
+                << "32";
     QByteArray eingabe;
     QList<QStringList> zeilen;
     const auto werte = [&](const QStringList& z, const QString& system) {
       return z[systeme.indexOf(system) + 2].split(' ');
     };
-    for (const QStringList& z : Test::Tabelle("bezugssysteme.gie", {{"punkt", 7}, {"erzwungen", 7}, {"ausserhalb", 7}})) {
+    for (const QStringList& z :
+         Test::Tabelle("bezugssysteme.gie", {{"punkt", 7}, {"erzwungen", 7}, {"ausserhalb", 7}})) {
       if ((z[0] == "erzwungen") != (art == "erzwungen"))
         continue;
       const QStringList bereich = werte(z, "streifen");
@@ -237,7 +241,9 @@ private slots:
     for (const int i : {0, 1}) {
       QProcess lauf;
       const QString datei = VAZ_TESTDATEN "/tabellen/calc-semikolon-%1.csv";
-      Starten(lauf, {"gk-geo", "--wie-fenster", "-p", "--kopfzeile", datei.arg(i ? "cp1252" : "utf8")}, {});
+      Starten(lauf,
+              {"gk-geo", "--wie-fenster", "-p", "--kopfzeile", datei.arg(i ? "cp1252" : "utf8")},
+              {});
       // "#Bolzen 7" is a point in the sheet: a line not converted.
       QVERIFY(lauf.exitCode() == 1 &&
               lauf.readAllStandardError().endsWith(
@@ -287,7 +293,9 @@ private slots:
         "Fehler mittendrin", {"gk-geo", "--wie-fenster", "-p", "-", "--kodierung", "windows-1252"},
         "A;3500000;5540279,543\n1;2\nB;x;1\n#A;3500000;0\n\nC;3500000;1e100\r\nD;4e10;0\nF;3500000;"
         "1e8\nE;3500000;0",
-        0, 1, "2 von 8 Zeilen umgerechnet, 1 Kommentarzeile übernommen; nicht umgerechnet, weil sie mit # beginnen: Zeile 4|Zeile 4 beginnt mit #",
+        0, 1,
+        "2 von 8 Zeilen umgerechnet, 1 Kommentarzeile übernommen; nicht umgerechnet, weil sie mit "
+        "# beginnen: Zeile 4|Zeile 4 beginnt mit #",
         "A;3500000;5540279,543;9;0;0;50;0;0\n1;2;Typen unvertr\xE4glich: 2 Felder statt mindestens"
         " 3\nB;x;1;Typen unvertr\xE4glich: Feld 2 (Rechtswert (X) [m])\n#A;3500000;0\n\nC;3500000;"
         "1e100;Gleitkommafehler\r\nD;4e10;0;\334berlauf: Feld 2 (Rechtswert (X) [m])\nF;3500000;"
@@ -295,15 +303,15 @@ private slots:
     zeile("Kopfzeile", {"geo-gk", "--kopfzeile", "--trenner", "tab"}, "L\n9\t0\t0\t50\t0\t0\t3\tH",
           0, 0, "1 von 1",
           "L\tRechtswert\tHochwert\n9\t0\t0\t50\t0\t0\t3\tH\t3500000,000\t5540279,542\n");
-    zeile(
-        "feste Stellen", {"gk-geo", "--kopfzeile"},
-        "R;H;Höhe\n3500000;5540279,543;12,5\nP;3500000;5540279,543\nQ;x;1\n1,\"2,5\"\n", 0, 1,
-        "1 von 4",
-        "R;H;Höhe;LaengeGrad;LaengeMin;LaengeSek;BreiteGrad;BreiteMin;BreiteSek\n3500000;"
-        "5540279,543;12,5;9;0;0,00000;50;0;0,00003\nP;3500000;5540279,543;Typen unverträglich: Feld 1 "
-        "(Rechtswert) – ein Punktname? Dann mit --punkt\nQ;x;1;Typen unverträglich: Feld 1"
-        " (Rechtswert)\n1,\"2,5\";Typen unverträglich: 1 Feld statt mindestens 2 – mit , "
-        "getrennt? Dann mit Semikolon als Feldtrenner exportieren\n");
+    zeile("feste Stellen", {"gk-geo", "--kopfzeile"},
+          "R;H;Höhe\n3500000;5540279,543;12,5\nP;3500000;5540279,543\nQ;x;1\n1,\"2,5\"\n", 0, 1,
+          "1 von 4",
+          "R;H;Höhe;LaengeGrad;LaengeMin;LaengeSek;BreiteGrad;BreiteMin;BreiteSek\n3500000;"
+          "5540279,543;12,5;9;0;0,00000;50;0;0,00003\nP;3500000;5540279,543;Typen unverträglich: "
+          "Feld 1 "
+          "(Rechtswert) – ein Punktname? Dann mit --punkt\nQ;x;1;Typen unverträglich: Feld 1"
+          " (Rechtswert)\n1,\"2,5\";Typen unverträglich: 1 Feld statt mindestens 2 – mit , "
+          "getrennt? Dann mit Semikolon als Feldtrenner exportieren\n");
     zeile(
         "Anführungszeichen, Windows-1252", {"gk-geo", "--wie-fenster", "-p"},
         "\"M\xFC; \"\"alt\"\";x\";3536022,765;\"5559555,519\"\r\n\"Zeile\nzwei\";x;1\n#;\"x\n#B;"
@@ -318,15 +326,73 @@ private slots:
           "\xEF\xBB\xBFP;3500000;5540279,543;9;0;0,00000;50;0;0,00003\nQ;\xEF\xBB\xBF"
           "3500000;1;Typen "
           "unverträglich: Feld 2 (Rechtswert)\n");
-    zeile("Minuszeichen nach /dev/stdout", {"LC_ALL=sv_SE.UTF-8", "geo-gk", "--wie-fenster", "-o", "/dev/stdout"},
+    zeile("Minuszeichen nach /dev/stdout",
+          {"LC_ALL=sv_SE.UTF-8", "geo-gk", "--wie-fenster", "-o", "/dev/stdout"},
           "−9;0;0;50;0;0;−3\n-9;0;0;50;0;0;-3", 0, 0, "2 von 2",
           "alt\n−9;0;0;50;0;0;−3;−2500000,000;5540279,543\n-9;0;0;50;0;0;-3;−2500000,000;5540279,"
           "543\n");
     zeile("Minuszeichen in Windows-1252",
-          {"LC_ALL=sv_SE.UTF-8", "geo-gk", "--wie-fenster", "--kodierung", "windows-1252"}, "-9;0;0;50;0;0;-3", 0, 0,
-          "1 von 1", "-9;0;0;50;0;0;-3;-2500000,000;5540279,543\n");
+          {"LC_ALL=sv_SE.UTF-8", "geo-gk", "--wie-fenster", "--kodierung", "windows-1252"},
+          "-9;0;0;50;0;0;-3", 0, 0, "1 von 1", "-9;0;0;50;0;0;-3;-2500000,000;5540279,543\n");
     zeile("Meldung mit Trenner", {"gk-geo", "--trenner", " "}, "P 1", 0, 1, "0 von 1",
           "P 1 \"Typen unverträglich: Feld 1 (Rechtswert)\"\n");
+    // Files as they come. Coordinates from cs2cs (EPSG:31467, 25832, 4258,
+    // 4314), as in bezugssysteme.gie.
+    zeile("Leerzeichen, Dezimalpunkt", {"gk-utm", "--trenner", "leer", "--dezimal", "punkt", "-p"},
+          "  1001    3501222.970   5559772.404   181.640\r\n1002\t3501222.970\t5600000.000  \r\n"
+          "  \r\n",
+          0, 0, "2 von 2",
+          "  1001    3501222.970   5559772.404   181.640 32 501147.705 5557988.161\r\n1002\t"
+          "3501222.970\t5600000.000   32 501147.977 5598199.772\r\n  \r\n");
+    zeile("--spalte NAME", {"gk-utm", "--kopfzeile", "--spalte", "R"},
+          "Nr;Code;R;H;Höhe\n1;x;3501222,970;5559772,404;1\n;;;;\n", 0, 0, "1 von 1",
+          "Nr;Code;R;H;Höhe;Zone;Ostwert;Nordwert\n1;x;3501222,970;5559772,404;1;32;501147,705;"
+          "5557988,161\n;;;;\n");
+    zeile("--spalte 5 liest gk-utm -p", {"utm-gk", "--spalte", "5"},
+          "1001;3501222,97;5559772,404;181,64;32;501147,705;5557988,161", 0, 0, "1 von 1",
+          "1001;3501222,97;5559772,404;181,64;32;501147,705;5557988,161;3501222,970;5559772,404\n");
+    zeile("GNSS, Breite zuerst",
+          {"etrs-gk", "--grad", "--breite-zuerst", "--dezimal", "punkt", "--trenner", ",", "-p"},
+          "1001,50.174098281,9.016072511,181.640", 0, 0, "1 von 1",
+          "1001,50.174098281,9.016072511,181.640,3501222.970,5559772.404\n");
+    zeile("Sekunden runden in die Minute", {"gk-geo", "-p"},
+          "a;3500000;5542133,151759\nb;3500000;5650132,218", 0, 0, "2 von 2",
+          "a;3500000;5542133,151759;9;0;0,00000;50;1;0,00000\nb;3500000;5650132,218;9;0;0,00000;"
+          "50;59;15,55332\n");
+    zeile("300 km", {"gk-geo"},
+          "1001;3501222,97;5559772,404\nC;1001;3501222,97;5559772,404\n1001;3501222.97;5559772.404",
+          0, 1, "0 von 3",
+          "1001;3501222,97;5559772,404;Rechtswert außerhalb des Streifens 0: 499 km vom "
+          "Mittelmeridian – ein Punktname? Dann mit --punkt\nC;1001;3501222,97;5559772,404;Typen "
+          "unverträglich: Feld 1 (Rechtswert) – die Koordinaten ab Feld 3? Dann mit --spalte 3\n"
+          "1001;3501222.97;5559772.404;Typen unverträglich: Feld 2 (Hochwert) – Dezimalpunkt? "
+          "Dann mit --dezimal punkt\n");
+    zeile("300 km wie die Fenster", {"gk-geo", "--wie-fenster"}, "1001;3501222,97;5559772,404", 0,
+          1, "0 von 1",
+          "1001;3501222,97;5559772,404;Rechtswert außerhalb des Streifens 0: 499 km vom "
+          "Mittelmeridian – ein Punktname? Dann mit --punkt\n");
+    zeile("300 km vom Streifen im Feld", {"geo-gk"}, "9;0;0;50;0;0;5\n9;0;0;50,9876537;0;0;3", 0, 1,
+          "1 von 2",
+          "9;0;0;50;0;0;5;Rechtswert außerhalb des Streifens 5: 430 km vom Mittelmeridian, "
+          "nächster Streifen 3\n9;0;0;50,9876537;0;0;3;3500000,000;5650132,218\n");
+    zeile("nur CR", {"gk-utm", "-p"},
+          "P1;3500000;5540279,543;1\rP2;4502000;5540000;2\rP3;3600000;5600000;3\r", 0, 0, "3 von 3",
+          "P1;3500000;5540279,543;1;32;499925,108;5538503,057\rP2;4502000;5540000;2;33;286892,132;"
+          "5542463,486\rP3;3600000;5600000;3;32;599885,551;5598199,177\r");
+    zeile("sep=", {"gk-utm", "--kopfzeile", "-p"}, "sep=|\nP|R|H\nA|3500000|5540279,543", 0, 0,
+          "1 von 1",
+          "sep=|\nP|R|H|Zone|Ostwert|Nordwert\nA|3500000|5540279,543|32|499925,108|5538503,057\n");
+    zeile(
+        "UTM: Zone im Ostwert, Breitenband", {"utm-gk"},
+        "32;32499925,108;5538503,057\n32499925,108;5538503,057\n32U;499925,108;5538503,057\n"
+        "32T;499925,108;5538503,057",
+        0, 1, "1 von 4",
+        "32;32499925,108;5538503,057;Ostwert außerhalb der Zone 32: Feld 2 (Ostwert) – die Zone "
+        "vor "
+        "dem Ostwert? Dann mit --ostwert-mit-zone\n32499925,108;5538503,057;Typen unverträglich: 2 "
+        "Felder statt mindestens 3 – die Zone vor dem Ostwert? Dann mit --ostwert-mit-zone\n32U;"
+        "499925,108;5538503,057;3500000,000;5540279,543\n32T;499925,108;5538503,057;Breitenband T "
+        "passt nicht zum Punkt, er liegt in 32U\n");
     const QByteArray alt("alt\n"), viel = QByteArray("9;0;0;50;0;0;3\n").repeated(20000);
     zeile("Zeile zu lang", {"gk-geo"},
           QByteArray(65535, 'a') + '\n' + QByteArray(1048577, 'a') + '\n', 0, 2,
@@ -344,6 +410,12 @@ private slots:
           "Zeile 20001: ein Anführungszeichen", alt);
     zeile("Standardausgabe zu", {"geo-gk"}, viel, -1, 2, "Standardausgabe (Deskriptor 1) ist ge",
           alt);
+    zeile("sep= gegen --trenner", {"gk-geo", "--trenner", "tab"}, "sep=;\n" + viel, 0, 2,
+          "anderen Feldtrenner als --trenner", alt);
+    zeile("Trenner Punkt", {"gk-geo", "--dezimal", "punkt", "--trenner", "."}, viel, 0, 2,
+          "Dezimalzeichen", alt);
+    zeile("--wie-fenster nur für die Fenster", {"gk-utm", "--wie-fenster"}, viel, 0, 2,
+          "--wie-fenster gilt nur", alt);
     zeile("Richtung", {"gk-gk"}, viel, 0, 2, "gk-gk", alt);
     zeile("Eingabe fehlt", {"geo-gk", "%d/x"}, viel, 0, 2, "%d/x", alt);
     zeile("Ausgabe ohne Ordner", {"geo-gk", "-o", "%d/x/aus"}, viel, 0, 2, "%d/x/aus", alt);
