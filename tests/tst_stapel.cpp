@@ -232,6 +232,44 @@ private slots:
     }
   }
 
+  // --wie-fenster gives what the windows show: the windows' reference rows
+  // of referenz.gie, or the 300 km rule where the Rechtswert lies farther
+  // from the central meridian of the strip the series take.
+  void wieFenster_data() {
+    QTest::addColumn<QString>("richtung");
+    QTest::newRow("geo-gk") << "geo-gk";
+    QTest::newRow("gk-geo") << "gk-geo";
+  }
+  void wieFenster() {
+    QFETCH(QString, richtung);
+    QList<Test::Fall> faelle;
+    QByteArray eingabe;
+    for (const Test::Fall& f : Test::Faelle())
+      if (f.art == "ergebnis" && f.richtung == richtung) {
+        faelle << f;
+        eingabe += (f.eingabe.join(';') + '\n').toUtf8();
+      }
+    QProcess lauf;
+    Starten(lauf, {richtung, "--wie-fenster"}, eingabe);
+    const QStringList zeilen =
+        QString(lauf.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(zeilen.size(), faelle.size());
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+      const Test::Fall& f = faelle[i];
+      const QStringList ist = zeilen[i].split(';').mid(f.eingabe.size());
+      const bool hin = richtung == "geo-gk";
+      const double rechtswert = hin ? f.werte[0] : Test::Zahl(f.eingabe[0]);
+      const double streifen = hin ? Test::Zahl(f.eingabe[6]) : std::trunc(rechtswert / 1e6);
+      if (std::fabs(rechtswert - streifen * 1e6 - 500000) > 300000) {
+        QVERIFY2(ist.join(';').contains("außerhalb des Streifens"), qPrintable(zeilen[i]));
+        continue;
+      }
+      QCOMPARE(ist.size(), f.werte.size());
+      for (qsizetype k = 0; k < ist.size(); ++k) // three decimals of metres, whole numbers
+        VAZ_NAHE(Test::Zahl(ist[k]), f.werte[k], hin ? 0.0005 + f.toleranz : 0.0);
+    }
+  }
+
   // Runs with "-o" onto an older file "alt" in the directory %d.
 
   // LibreOffice Calc's exports of one sheet in UTF-8 and in Windows-1252: the
