@@ -51,11 +51,6 @@ std::size_t Satzleser::Zerlegen(std::string_view text, bool letzter) {
     return leer_ ? Leerzeichen(text[k]) : text[k] == trenner_;
   };
   const auto satzende = [&](std::size_t k) { return text[k] == '\n' || text[k] == '\r'; };
-  if (leer_) {
-    while (i < text.size() && Leerzeichen(text[i])) {
-      ++i;
-    }
-  }
   for (;;) {
     const std::size_t anfang = i;
     if (i < text.size() && text[i] == Anfuehrung) {
@@ -78,7 +73,7 @@ std::size_t Satzleser::Zerlegen(std::string_view text, bool letzter) {
       return std::string_view::npos;
     }
     const std::string_view feld = text.substr(anfang, i - anfang);
-    if (leer_) { // blanks before the line end separate nothing
+    if (leer_) { // blanks at the line's start and end separate nothing
       std::size_t k = i;
       while (k < text.size() && Leerzeichen(text[k])) {
         ++k;

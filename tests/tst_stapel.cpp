@@ -393,6 +393,19 @@ private slots:
           {"etrs-gk", "--grad", "--breite-zuerst", "--dezimal", "punkt", "--trenner", ",", "-p"},
           "1001,50.174098281,9.016072511,181.640", 0, 0, "1 von 1",
           "1001,50.174098281,9.016072511,181.640,3501222.970,5559772.404\n");
+    zeile("Breite zuerst, Sekunden", {"gk-etrs", "--grad", "--breite-zuerst", "--kopfzeile"},
+          "R;H\n3501222,97;5559772,404", 0, 0, "1 von 1",
+          "R;H;Breite;Laenge\n3501222,97;5559772,404;50,174098281;9,016072511\n");
+    zeile("Sekunden gelesen", {"etrs-gk", "-p"}, "1001;9;0;57,86104;50;10;26,753812", 0, 0,
+          "1 von 1", "1001;9;0;57,86104;50;10;26,753812;3501222,970;5559772,404\n");
+    // invproj -f %.10f +proj=tmerc +lon_0=0 +x_0=500000 +k=1 +ellps=bessel
+    zeile("westlich, jeder Teil negativ", {"gk-geo"}, "400000;5540279,543", 0, 0, "1 von 1",
+          "400000;5540279,543;-1;-23;-41,04241;49;59;29,82050\n");
+    zeile(
+        "Dezimalkomma bei --dezimal punkt", {"gk-geo", "--dezimal", "punkt"},
+        "3501222,97;5559772,404", 0, 1, "0 von 1",
+        "3501222,97;5559772,404;Typen unverträglich: Feld 1 (Rechtswert) – Dezimalkomma? Dann mit "
+        "--dezimal komma\n");
     zeile("Sekunden runden in die Minute", {"gk-geo", "-p"},
           "a;3500000;5542133,151759\nb;3500000;5650132,218", 0, 0, "2 von 2",
           "a;3500000;5542133,151759;9;0;0,00000;50;1;0,00000\nb;3500000;5650132,218;9;0;0,00000;"

@@ -171,19 +171,6 @@ void Zahlenschreiber::Meter(double wert, std::string& aus) const {
         QString::number(wert, 'f', Nachkommastellen).replace(u'.', QLatin1Char(dezimalzeichen_)));
     return;
   }
-  if (fest_ && genauMittig) { // away from zero; wert × 1000 is exact here
-    const double tausendstel = std::round(wert * 1000.0);
-    char puffer[Textpuffer];
-    auto ende = std::to_chars(puffer, puffer + Textpuffer, std::fabs(tausendstel) / 1000.0,
-                              std::chars_format::fixed, Nachkommastellen)
-                    .ptr;
-    if (tausendstel < 0) {
-      aus += '-';
-    }
-    ende[-Nachkommastellen - 1] = dezimalzeichen_;
-    aus.append(puffer, ende);
-    return;
-  }
   if (dezimalzeichen_ == '\0' ||
       (!fest_ && (!(std::fabs(wert) < GroessterMeterwert) || genauMittig))) {
     Anhaengen(aus, MeterText(wert));

@@ -42,7 +42,7 @@ class Zahlenschreiber {
 public:
   Zahlenschreiber();
   /// Writes with `dezimalzeichen` and ASCII digits and '-', whatever the
-  /// locale; halves round away from zero, as in the locale's texts.
+  /// locale.
   explicit Zahlenschreiber(char dezimalzeichen);
 
   void Meter(double wert, std::string& aus) const;
