@@ -10,33 +10,14 @@ using Voderedezazarire::Umrechnungsdatensatz;
 
 namespace {
 
-constexpr double MinutenJeGrad = 60.0;
-constexpr double SekundenJeGrad = 3600.0;
-/// Seconds are written with this many decimals: 1e-5″ is 0.3 mm.
-constexpr int Sekundenstellen = 5;
-constexpr long long SekundenTeile = 100000; ///< 10^Sekundenstellen
-/// Decimal degrees are written with this many decimals: 1e-9° is 0.1 mm.
-constexpr int Gradstellen = 9;
-constexpr int Meterstellen = 3;
 constexpr double MeterJeKilometer = 1000.0;
 /// An UTM easting with the zone in front: 8 digits before the decimal mark.
 constexpr std::size_t ZonenostwertStellen = 8;
 
 const char* const Winkelteile[] = {"Grad", "Minuten", "Sekunden"};
-const char* const Winkelspalten[] = {"Grad", "Min", "Sek"};
 
 bool Geographisch(Bezugssystem s) {
   return s == Bezugssystem::Geo || s == Bezugssystem::Etrs;
-}
-
-/// The order of a system's coordinates in a list: Breite first on request.
-std::vector<Koordinate> Reihenfolge(Bezugssystem system, bool breiteZuerst) {
-  const auto& k = Beschreibung(system).koordinaten;
-  std::vector<Koordinate> liste(k.begin(), k.end());
-  if (Geographisch(system) && breiteZuerst) {
-    std::swap(liste[0], liste[1]);
-  }
-  return liste;
 }
 
 /// Whether `text` looks like a UTM easting with its zone in front:
@@ -51,11 +32,26 @@ bool Zonenostwert(std::string_view text) {
          (text.starts_with("32") || text.starts_with("33"));
 }
 
-std::string Kilometer(double abstand) {
-  return std::to_string(std::lround(std::fabs(abstand) / MeterJeKilometer)) + " km";
+} // namespace
+
+std::vector<Koordinate> Reihenfolge(Bezugssystem system, bool breiteZuerst) {
+  const auto& k = Beschreibung(system).koordinaten;
+  std::vector<Koordinate> liste(k.begin(), k.end());
+  if (Geographisch(system) && breiteZuerst) {
+    std::swap(liste[0], liste[1]);
+  }
+  return liste;
 }
 
-} // namespace
+std::string Meridianmeldung(double abstand, int streifen, int naechster) {
+  std::string text = "Rechtswert außerhalb des Streifens " + std::to_string(streifen) + ": " +
+                     std::to_string(std::lround(std::fabs(abstand) / MeterJeKilometer)) +
+                     " km vom Mittelmeridian";
+  if (naechster != Waehlen) {
+    text += ", nächster Streifen " + std::to_string(naechster);
+  }
+  return text;
+}
 
 /// Where the coordinates would be read, behind `erstes`: the option that
 /// reads them there, or "".
@@ -73,8 +69,8 @@ std::string Koordinaten::Spaltenhinweis(Satzleser& satz, std::size_t erstes) {
 }
 
 Koordinaten::Koordinaten(const Zeilenformat& format)
-    : format_(format), leser_(format.dezimal != '\0' ? Zahlenleser(format.dezimal) : Zahlenleser()),
-      schreiber_(format.dezimal != '\0' ? Zahlenschreiber(format.dezimal) : Zahlenschreiber()) {
+    : format_(format),
+      leser_(format.dezimal != '\0' ? Zahlenleser(format.dezimal) : Zahlenleser()) {
   const char dezimal =
       format.dezimal != '\0' ? format.dezimal : Zahlenlocale().decimalPoint().front().toLatin1();
   if (dezimal == ',' || dezimal == '.') {
@@ -110,14 +106,14 @@ double Koordinaten::Zahl(Satzleser& satz, std::size_t feld) {
 
 /// An angle in one field of degrees or in three of degrees, minutes and
 /// seconds, summed as they stand (signs as in the windows).
-double Koordinaten::Winkel(Satzleser& satz, std::size_t& feld) {
+double Koordinaten::Winkel(Satzleser& satz, std::size_t erstes, std::size_t& feld) {
   if (format_.grad) {
-    feld_ = feld - format_.spalte;
+    feld_ = feld - erstes;
     return Zahl(satz, feld++);
   }
   double teile[3];
   for (double& teil : teile) {
-    feld_ = feld - format_.spalte;
+    feld_ = feld - erstes;
     teil = Zahl(satz, feld++);
   }
   return teile[0] + teile[1] / MinutenJeGrad + teile[2] / SekundenJeGrad;
@@ -161,8 +157,8 @@ void Koordinaten::Einlesen(Satzleser& satz, std::size_t erstes, Gelesen& ziel) {
   }
   case Bezugssystem::Geo:
   case Bezugssystem::Etrs: {
-    double erster = Winkel(satz, feld);
-    double zweiter = Winkel(satz, feld);
+    double erster = Winkel(satz, erstes, feld);
+    double zweiter = Winkel(satz, erstes, feld);
     if (format_.breiteZuerst) {
       std::swap(erster, zweiter);
     }
@@ -240,9 +236,7 @@ std::string Koordinaten::Lesen(Satzleser& satz, std::size_t erstes, Gelesen& zie
 }
 
 std::string Koordinaten::Fernmeldung(const Fern& fern, Satzleser& satz, std::size_t erstes) {
-  std::string text = "Rechtswert außerhalb des Streifens " + std::to_string(fern.streifen) + ": " +
-                     Kilometer(fern.abstand) + " vom Mittelmeridian";
-  return text + Spaltenhinweis(satz, erstes);
+  return Meridianmeldung(fern.abstand, fern.streifen, Waehlen) + Spaltenhinweis(satz, erstes);
 }
 
 std::string Koordinaten::Lesen(Satzleser& satz, std::size_t erstes, Umrechnungsdatensatz& u) {
@@ -315,116 +309,4 @@ std::string Koordinaten::Meldung(const Fehler& fehler, Satzleser& satz, std::siz
     }
   }
   return text;
-}
-
-void Koordinaten::WinkelSchreiben(double grad, std::string_view trenner, std::string& aus) const {
-  aus += trenner;
-  if (format_.grad) {
-    schreiber_.Fest(grad, Gradstellen, aus);
-    return;
-  }
-  // Rounded once, in units of the last decimal of the seconds: 59.999996″
-  // carries into the next minute.
-  const double vorzeichen = grad < 0 ? -1.0 : 1.0;
-  const auto teile = std::llround(std::fabs(grad) * SekundenJeGrad * SekundenTeile);
-  const long long jeMinute = 60 * SekundenTeile;
-  const long long jeGrad = 60 * jeMinute;
-  const double werte[] = {static_cast<double>(teile / jeGrad),
-                          static_cast<double>(teile % jeGrad / jeMinute),
-                          static_cast<double>(teile % jeMinute) / SekundenTeile};
-  for (int i = 0; i < 3; ++i) {
-    if (i > 0) {
-      aus += trenner;
-    }
-    const double wert = werte[i] == 0.0 ? 0.0 : vorzeichen * werte[i];
-    schreiber_.Fest(wert, i == 2 ? Sekundenstellen : 0, aus);
-  }
-}
-
-void Koordinaten::Schreiben(const Datumspunkt& p, std::string_view trenner,
-                            std::string& aus) const {
-  switch (format_.ziel) {
-  case Bezugssystem::GK:
-    aus += trenner;
-    schreiber_.Fest(p.ost, Meterstellen, aus);
-    aus += trenner;
-    schreiber_.Fest(p.nord, Meterstellen, aus);
-    return;
-  case Bezugssystem::Geo:
-  case Bezugssystem::Etrs:
-    WinkelSchreiben(format_.breiteZuerst ? p.nord : p.ost, trenner, aus);
-    WinkelSchreiben(format_.breiteZuerst ? p.ost : p.nord, trenner, aus);
-    return;
-  case Bezugssystem::UTM:
-    aus += trenner;
-    if (format_.ostwertMitZone) {
-      schreiber_.Fest(p.bereich * MeterJeMillion + p.ost, Meterstellen, aus);
-    } else {
-      aus += std::to_string(p.bereich);
-      aus += trenner;
-      schreiber_.Fest(p.ost, Meterstellen, aus);
-    }
-    aus += trenner;
-    schreiber_.Fest(p.nord, Meterstellen, aus);
-    return;
-  }
-}
-
-void Koordinaten::Schreiben(const Umrechnungsdatensatz& u, std::string_view trenner,
-                            std::string& aus) const {
-  if (format_.quelle == Bezugssystem::Geo) {
-    aus += trenner;
-    schreiber_.Meter(u.Rechtswert, aus);
-    aus += trenner;
-    schreiber_.Meter(u.Hochwert, aus);
-    return;
-  }
-  // The result window's order: longitude, then latitude.
-  for (const float wert :
-       {u.LaengeGrad, u.LaengeMin, u.LaengeSek, u.BreiteGrad, u.BreiteMin, u.BreiteSek}) {
-    aus += trenner;
-    schreiber_.Ganzzahl(wert, aus);
-  }
-}
-
-std::vector<std::string> Koordinaten::Spaltennamen() const {
-  std::vector<std::string> namen;
-  for (const Koordinate& k : Reihenfolge(format_.ziel, format_.breiteZuerst)) {
-    if (k.art == Koordinatenart::Zone && format_.ostwertMitZone) {
-      continue;
-    }
-    if (k.art == Koordinatenart::Winkel && !format_.grad) {
-      for (const char* teil : Winkelspalten) {
-        namen.push_back(std::string(k.spalte) + teil);
-      }
-    } else {
-      namen.emplace_back(k.spalte);
-    }
-  }
-  return namen;
-}
-
-std::string Datumsmeldung(const Datumspunkt& punkt, Bezugssystem nach) {
-  switch (punkt.fehler) {
-  case Datumsfehler::Keiner:
-    break;
-  case Datumsfehler::Abbildung:
-    return "Außerhalb der Abbildung: keine geographische Lage";
-  case Datumsfehler::AusserhalbGitter:
-    return "Außerhalb des Gitters BeTA2007: keine Umrechnung";
-  case Datumsfehler::AusserhalbBereich:
-    return "Ostwert außerhalb der Zone " + std::to_string(punkt.bereich);
-  case Datumsfehler::Bereich:
-    return nach == Bezugssystem::UTM ? "Zone " + std::to_string(punkt.bereich) + " statt 32 oder 33"
-                                     : "Kein Meridianstreifen von 0 bis 120 für diesen Punkt";
-  case Datumsfehler::FernVomMeridian: {
-    std::string text = "Rechtswert außerhalb des Streifens " + std::to_string(punkt.bereich) +
-                       ": " + Kilometer(punkt.abstand) + " vom Mittelmeridian";
-    if (punkt.naechster != Waehlen) {
-      text += ", nächster Streifen " + std::to_string(punkt.naechster);
-    }
-    return text;
-  }
-  }
-  return {};
 }

@@ -1,9 +1,9 @@
-// The coordinates of one system in a point list's fields, both ways: which
-// fields a system takes (from the table of systems, Bezugssysteme.h, and
-// the options), how they are read into a point and how results are
-// written. With --wie-fenster the fields are those of the input windows
-// (Eingabefelder.h), read into the windows' record in its widths, and the
-// results are written as the result windows show them.
+// The coordinates of the source system in a point list's fields: which
+// fields it takes (from the table of systems, Bezugssysteme.h, and the
+// options) and how they are read into a point, with a message naming the
+// field and the option that reads a failing line right. With --wie-fenster
+// the fields are those of the input windows (Eingabefelder.h), read into
+// the windows' record in its widths.
 #pragma once
 
 #include "Auftrag.h"
@@ -54,24 +54,14 @@ public:
   /// The same into the windows' record (--wie-fenster).
   std::string Lesen(Satzleser& satz, std::size_t erstes, Voderedezazarire::Umrechnungsdatensatz& u);
 
-  /// Appends the result fields of the target system, each behind `trenner`.
-  void Schreiben(const Datumspunkt& p, std::string_view trenner, std::string& aus) const;
-  /// The same from the windows' record; throws Fehler (an overflow of a
-  /// shown integer) and leaves `aus` alone then.
-  void Schreiben(const Voderedezazarire::Umrechnungsdatensatz& u, std::string_view trenner,
-                 std::string& aus) const;
-  /// The result columns' names, each behind `trenner`, in UTF-8.
-  [[nodiscard]] std::vector<std::string> Spaltennamen() const;
-
 private:
   /// The fields of `erstes` on, read without messages: whether they hold
   /// the coordinates.
   bool Gelingt(Satzleser& satz, std::size_t erstes);
   void Einlesen(Satzleser& satz, std::size_t erstes, Gelesen& ziel);
   double Zahl(Satzleser& satz, std::size_t feld);
-  double Winkel(Satzleser& satz, std::size_t& feld);
+  double Winkel(Satzleser& satz, std::size_t erstes, std::size_t& feld);
   int ZoneLesen(std::string_view text, char& band) const;
-  void WinkelSchreiben(double grad, std::string_view trenner, std::string& aus) const;
   std::string Spaltenhinweis(Satzleser& satz, std::size_t erstes);
   std::string Fernmeldung(const Fern& fern, Satzleser& satz, std::size_t erstes);
   std::string Meldung(const Voderedezazarire::Fehler& fehler, Satzleser& satz, std::size_t erstes);
@@ -79,12 +69,19 @@ private:
   Zeilenformat format_;
   std::vector<Punktfeld> felder_;
   Zahlenleser leser_;
-  Zahlenschreiber schreiber_;
   std::optional<Zahlenleser> anderer_; ///< the other decimal mark, for the hint
   const Umrechnungsrichtung* fenster_ = nullptr;
   std::size_t feld_ = 0; ///< the coordinate being read
 };
 
-/// The message of a point the datum change could not convert, naming where
-/// it lies and the option that helps; `meldung` is the converter's own.
-std::string Datumsmeldung(const Datumspunkt& punkt, Bezugssystem nach);
+inline constexpr double MinutenJeGrad = 60.0;
+inline constexpr double SekundenJeGrad = 3600.0;
+
+/// The coordinates of `system` in a point list's order: x before y, or
+/// Breite first with `breiteZuerst`.
+std::vector<Koordinate> Reihenfolge(Bezugssystem system, bool breiteZuerst);
+
+/// The message of a Rechtswert farther than GkHoechstabstand from the
+/// central meridian of `streifen`: how far, and the nearest strip
+/// (Waehlen: none to name).
+std::string Meridianmeldung(double abstand, int streifen, int naechster);

@@ -7,6 +7,7 @@
 #include "Auftrag.h"
 #include "Koordinaten.h"
 #include "Umrechner.h"
+#include "Zahlenstrom.h"
 
 #include <string>
 #include <string_view>
@@ -29,18 +30,28 @@ struct Ausgabesatz {
 
 class Schreiber {
 public:
-  Schreiber(const Zeilenformat& format, const Koordinaten& koordinaten);
+  explicit Schreiber(const Zeilenformat& format);
 
   /// Appends the record to `aus`.
   void Schreiben(const Ausgabesatz& satz, const Punktblock& block, std::string& aus) const;
 
+  /// The result columns' names, in UTF-8.
+  [[nodiscard]] std::vector<std::string> Spaltennamen() const;
+
 private:
+  /// Appends the results of the target system, each behind the separator.
+  void Ergebnisse(const Datumspunkt& p, std::string& aus) const;
+  /// The same from the windows' record, as the result windows show them.
+  void Ergebnisse(const Voderedezazarire::Umrechnungsdatensatz& u, std::string& aus) const;
+  void WinkelSchreiben(double grad, std::string& aus) const;
+  /// The message of a point the datum change could not convert.
+  [[nodiscard]] std::string Datumsmeldung(const Datumspunkt& punkt) const;
   /// Appends a text of this program as one field, in the output's encoding.
   void Text(std::string_view utf8, std::string& aus) const;
   /// Converts what was appended from `anfang` on to the output's encoding.
   void Kodieren(std::size_t anfang, std::string& aus) const;
 
   Zeilenformat format_;
-  const Koordinaten& koordinaten_;
+  Zahlenschreiber zahlen_;
   std::string trenner_; ///< before each appended field
 };

@@ -207,7 +207,7 @@ private:
   void Einrichten() {
     koordinaten_.emplace(format_);
     umrechner_.emplace(format_, wechsel_.get());
-    schreiber_.emplace(format_, *koordinaten_);
+    schreiber_.emplace(format_);
   }
 
   /// Splits the record at the start of `text`. A comment ends at its

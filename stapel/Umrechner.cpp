@@ -74,7 +74,6 @@ void Umrechner::BaenderPruefen(Punktblock& block) {
       block.meldungen[i] = std::string("Breitenband ") + band +
                            " passt nicht zum Punkt, er liegt in " +
                            std::to_string(block.punkte[i].bereich) + soll;
-      block.punkte[i].fehler = Datumsfehler::Keiner; // the message tells
     }
   }
 }
