@@ -294,6 +294,49 @@ private slots:
     QCOMPARE(texte[1], texte[0]);
   }
 
+  // A GNSS export and a surveying program's file as they stand: the GNSS
+  // points (ETRS89 from cs2cs) come back as the spreadsheet's Gauss-Krüger
+  // points, and those of the surveying file go to the GNSS points, to 1 mm.
+  void dateienWieSieKommen() {
+    const auto lesen = [](const QByteArray& text, char trenner, int x) {
+      QMap<QString, QPair<double, double>> punkte; // name: x, y
+      for (QString zeile : QString(text).split('\n', Qt::SkipEmptyParts)) {
+        const QStringList f = zeile.remove('\r').simplified().split(QChar(trenner));
+        bool zahl = false;
+        if (f.size() > x + 1 && (f[x].toDouble(&zahl), zahl))
+          punkte[f[0]] = {f[x].toDouble(), f[x + 1].toDouble()};
+      }
+      return punkte;
+    };
+    QFile calc(VAZ_TESTDATEN "/tabellen/calc-semikolon-utf8.csv"),
+        datei(VAZ_TESTDATEN "/tabellen/gnss-etrs89-grad.csv");
+    QVERIFY(calc.open(QIODevice::ReadOnly) && datei.open(QIODevice::ReadOnly));
+    QProcess gnss, vermessung;
+    Starten(gnss,
+            {"etrs-gk", "--grad", "--breite-zuerst", "--dezimal", "punkt", "--trenner", ",",
+             "--kopfzeile", "-p", datei.fileName()},
+            {});
+    Starten(vermessung,
+            {"gk-etrs", "--grad", "--breite-zuerst", "--dezimal", "punkt", "--trenner", "leer",
+             "-p", VAZ_TESTDATEN "/tabellen/vermessung-leerzeichen-punkt.txt"},
+            {});
+    QVERIFY(gnss.exitCode() == 0 && vermessung.exitCode() == 0);
+    const QByteArray etrs = vermessung.readAllStandardOutput();
+    QCOMPARE(etrs.count("\r\n"), etrs.count('\n'));
+    const auto soll = lesen(calc.readAll().replace(',', '.'), ';', 1);
+    const auto gk = lesen(gnss.readAllStandardOutput(), ',', 4);
+    const auto geo = lesen(datei.readAll(), ',', 1), ist = lesen(etrs, ' ', 4);
+    QCOMPARE(gk.size(), 38);
+    QCOMPARE(ist.keys(), geo.keys());
+    for (const QString& name : gk.keys()) {
+      QVERIFY(soll.contains(name) && ist.contains(name));
+      VAZ_NAHE(gk[name].first, soll[name].first, 0.001 + 1e-6);
+      VAZ_NAHE(gk[name].second, soll[name].second, 0.001 + 1e-6);
+      VAZ_NAHE(ist[name].first, geo[name].first, 9e-9);
+      VAZ_NAHE(ist[name].second, geo[name].second, 9e-9);
+    }
+  }
+
   // Progress goes to a terminal that is not the output's.
   void fortschritt() {
     QTemporaryFile datei;
