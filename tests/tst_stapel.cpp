@@ -1,5 +1,6 @@
 // The console program as a user runs it. Its number reader and writer are
 // checked with the text conversions (tst_textumwandlung).
+#include "Bezugssysteme.h"
 #include "Pruefung.h"
 
 #include <QtTest>
@@ -171,12 +172,11 @@ private slots:
     QTest::addColumn<QString>("quelle");
     QTest::addColumn<QString>("ziel");
     QTest::addColumn<QString>("art");
-    const QStringList systeme{"gk", "geo", "etrs", "utm"};
-    for (const QString& q : systeme)
-      for (const QString& z : systeme)
+    for (const Systembeschreibung& q : Bezugssysteme) // every direction of the table
+      for (const Systembeschreibung& z : Bezugssysteme)
         for (const char* art : {"punkt", "erzwungen"})
-          if (q != z)
-            QTest::addRow("%s-%s %s", qPrintable(q), qPrintable(z), art) << q << z << QString(art);
+          if (q.system != z.system)
+            QTest::addRow("%s-%s %s", q.kurz, z.kurz, art) << q.kurz << z.kurz << QString(art);
   }
   void bezugssysteme() {
     QFETCH(QString, quelle);
