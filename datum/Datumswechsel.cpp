@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 #include <proj.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <numbers>
@@ -15,6 +16,7 @@ struct ProjFunktionen {
   decltype(&proj_context_create) context_create;
   decltype(&proj_context_destroy) context_destroy;
   decltype(&proj_context_set_enable_network) context_set_enable_network;
+  decltype(&proj_context_set_search_paths) context_set_search_paths;
   decltype(&proj_log_level) log_level;
   decltype(&proj_log_func) log_func;
   decltype(&proj_info) info;
@@ -38,6 +40,22 @@ template <class Funktion> void Laden(void* bibliothek, const char* name, Funktio
 
 void Schweigen(void*, int, const char*) {}
 
+/// The grid's path in the first directory of PROJ's search path (joined by
+/// ':') that holds it; "" in none.
+std::string Gitterpfad(const std::string& suchpfad) {
+  std::size_t anfang = 0;
+  while (anfang <= suchpfad.size()) {
+    std::size_t ende = suchpfad.find(':', anfang);
+    ende = ende == std::string::npos ? suchpfad.size() : ende;
+    const std::string pfad = suchpfad.substr(anfang, ende - anfang) + '/' + GitterDatei;
+    if (ende > anfang && ::access(pfad.c_str(), R_OK) == 0) {
+      return pfad;
+    }
+    anfang = ende + 1;
+  }
+  return {};
+}
+
 /// Loads PROJ once; it stays loaded until the program ends. PROJ's own log
 /// lines never reach the user: every failure is reported as a message of
 /// this program.
@@ -51,6 +69,7 @@ const ProjFunktionen& Proj() {
     Laden(bibliothek, "proj_context_create", f.context_create);
     Laden(bibliothek, "proj_context_destroy", f.context_destroy);
     Laden(bibliothek, "proj_context_set_enable_network", f.context_set_enable_network);
+    Laden(bibliothek, "proj_context_set_search_paths", f.context_set_search_paths);
     Laden(bibliothek, "proj_log_level", f.log_level);
     Laden(bibliothek, "proj_log_func", f.log_func);
     Laden(bibliothek, "proj_info", f.info);
@@ -150,7 +169,16 @@ Datumswechsel::Datumswechsel()
   const std::string datei = std::string(GitterDatei) + " (BeTA2007)";
   const std::string suche = std::string(", gesucht in ") + Proj().info().searchpath +
                             ". Es gehört zum Debian-Paket proj-data (apt install proj-data).";
-  gitter_.reset(Erzeugen(std::string("+proj=hgridshift +grids=") + GitterDatei));
+  // Every object here is a PROJ string, so PROJ's database proj.db answers
+  // nothing, yet PROJ opens it for each one it finds: some 3 MB resident.
+  // The grid is opened by its path, and the context's search path is the
+  // grid file itself, where no proj.db can be.
+  const std::string pfad = Gitterpfad(Proj().info().searchpath);
+  if (!pfad.empty()) {
+    const char* const nur[] = {pfad.c_str()};
+    Proj().context_set_search_paths(kontext_.get(), 1, nur);
+    gitter_.reset(Erzeugen("+proj=hgridshift +grids=" + pfad));
+  }
   if (!gitter_) {
     throw Datumsabbruch(Datumsabbruch::Art::GitterFehlt,
                         "Das Gitter " + datei + " für den Datumswechsel fehlt" + suche);

@@ -1,19 +1,36 @@
-// What the command line asks for, and the one way a run is given up.
+// What the command line asks for.
 #pragma once
 
+#include "Ausgang.h"
+#include "Datumswechsel.h"
 #include "Kodierung.h"
-#include "Zeile.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <stdexcept>
-#include <string>
+#include <cstddef>
 
-/// A wrong command line or a failed input or output: the German message.
-class Abbruch : public std::runtime_error {
-public:
-  explicit Abbruch(const QString& text) : std::runtime_error(text.toStdString()) {}
+/// Fields separated by runs of blanks and tabs, as fixed-column files are
+/// written (--trenner leer).
+inline constexpr char Leerraum = ' ';
+
+/// How the records of one run look and what is made of them.
+struct Zeilenformat {
+  Bezugssystem quelle = Bezugssystem::Geo;
+  Bezugssystem ziel = Bezugssystem::GK;
+  bool wieFenster = false; ///< geo-gk, gk-geo: the windows' series and widths
+  char trenner = ';';
+  bool leer = false;           ///< --trenner leer: runs of blanks and tabs
+  bool trennerGesetzt = false; ///< --trenner was given: a "sep=" line must agree
+  std::size_t spalte = 0;      ///< the first coordinate's field, 0-based
+  QString spaltenname;         ///< --spalte NAME: found in the header
+  char dezimal = '\0';         ///< '.' or ','; '\0': the locale's
+  bool grad = false;           ///< angles as one field of decimal degrees
+  bool breiteZuerst = false;   ///< Breite before Länge
+  bool ostwertMitZone = false; ///< the zone in the UTM easting's millions, not in a field
+  int zone = Waehlen;          ///< into UTM: this zone for every record
+  int streifen = Waehlen;      ///< into GK (not from geo): this strip for every record
+  bool windows1252 = false;    ///< the input's encoding, and so the output's
 };
 
 struct Auftrag {
@@ -23,6 +40,11 @@ struct Auftrag {
   QByteArray ausgabe; ///< the path's bytes; empty: standard output
   bool kopfzeile = false;
 };
+
+/// The field separator `wahl` ("tab" for a tab) with the decimal mark
+/// `dezimal` ('\0': the locale's): throws Abbruch for one that can stand
+/// in numbers.
+char Feldtrenner(const QString& wahl, char dezimal);
 
 /// Reads the command line (the first argument is the program itself), each
 /// argument as ArgumentText (Datei.h) gives it.

@@ -4,7 +4,10 @@
 #include "Ausgang.h"
 #include "Datei.h"
 #include "Datumswechsel.h"
-#include "Zeile.h"
+#include "Koordinaten.h"
+#include "Satzleser.h"
+#include "Schreiber.h"
+#include "Umrechner.h"
 
 #include <QCoreApplication>
 
@@ -69,8 +72,8 @@ public:
   explicit Lauf(const Auftrag& auftrag) : auftrag_(auftrag) {}
 
   int Ausfuehren() {
-    const Richtung richtung = auftrag_.format.richtung;
-    if (richtung == Richtung::GKUTM || richtung == Richtung::UTMGK) {
+    const Zeilenformat& f = auftrag_.format;
+    if (!f.wieFenster) {
       try { // no grid: stop before any file is touched
         wechsel_ = std::make_unique<Datumswechsel>();
       } catch (const Datumsabbruch& abbruch) {
@@ -88,12 +91,17 @@ public:
       std::fprintf(stderr, ", %lld %s übernommen", kommentare_,
                    kommentare_ == 1 ? "Kommentarzeile" : "Kommentarzeilen");
     }
+    if (!verlorene_.isEmpty()) {
+      std::fprintf(stderr, "; nicht umgerechnet, weil sie mit # beginnen: Zeile %s",
+                   verlorene_.join(QStringLiteral(", ")).toUtf8().constData());
+    }
     std::fputs("\n", stderr);
     return umgerechnet_ == zeilen_ ? AllesUmgerechnet : ZeilenFehlgeschlagen;
   }
 
 private:
-  /// Reads the input block by block and converts each whole record.
+  /// Reads the input block by block; the whole records of each block are
+  /// read into points, converted together and written.
   void Umrechnen() {
     Fortschritt fortschritt(eingabe_->Groesse(), !auftrag_.eingabe.isEmpty(),
                             ausgabe_->Deskriptor());
@@ -106,19 +114,20 @@ private:
       const qint64 neu = eingabe_->Lesen(rest.data() + alt, Blockgroesse);
       rest.resize(alt + static_cast<std::size_t>(neu));
       letzter = neu == 0;
-      std::size_t anfang = umrechner_ ? 0 : Beginnen(rest);
+      std::size_t anfang = leser_ ? 0 : Beginnen(rest);
       while (anfang < rest.size()) {
         const std::string_view text = std::string_view(rest).substr(anfang);
-        const std::size_t ende = Satzende(text, letzter);
-        if (ende == std::string_view::npos) {
+        const std::size_t laenge = Zerlegen(text, letzter);
+        if (laenge == std::string_view::npos) {
           break;
         }
-        if (ende > LaengsteZeile) {
+        if (laenge > LaengsteZeile) {
           ZuLang();
         }
-        Satz(text.substr(0, ende));
-        anfang += ende + 1;
+        Satz();
+        anfang += laenge;
       }
+      Blockschreiben();
       rest.erase(0, anfang);
       if (letzter && !rest.empty()) {
         throw Abbruch(QStringLiteral("Eingabe %1, Zeile %2: ein Anführungszeichen wird nicht "
@@ -150,11 +159,12 @@ private:
                                    "ohne Byte-Order-Mark. Bitte als Text CSV in UTF-8 speichern.")
                         .arg(eingabeName_));
     }
-    Zeilenformat format = auftrag_.format;
-    format.windows1252 = auftrag_.kodierung == Kodierung::Windows1252 ||
-                         (auftrag_.kodierung == Kodierung::Erkennen && !IstUtf8(anfang));
-    pruefen_ = auftrag_.kodierung == Kodierung::Erkennen && !format.windows1252;
-    umrechner_.emplace(format, wechsel_.get());
+    format_ = auftrag_.format;
+    format_.windows1252 = auftrag_.kodierung == Kodierung::Windows1252 ||
+                          (auftrag_.kodierung == Kodierung::Erkennen && !IstUtf8(anfang));
+    pruefen_ = auftrag_.kodierung == Kodierung::Erkennen && !format_.windows1252;
+    leser_.emplace(format_.trenner, format_.leer, format_.windows1252);
+    Einrichten();
     if (anfang.starts_with(Bom)) {
       puffer_ += Bom;
       return Bom.size();
@@ -162,23 +172,29 @@ private:
     return 0;
   }
 
-  /// The end of the record at the start of `text`, as Zerlegen gives it. A
-  /// comment ends at its line's end, whatever quotes it holds.
-  std::size_t Satzende(std::string_view text, bool letzter) {
-    if (!text.starts_with('#') || (kopf_ && auftrag_.kopfzeile)) {
-      return umrechner_->Zerlegen(text, letzter);
-    }
-    const std::size_t ende = text.find('\n');
-    return ende == std::string_view::npos && letzter ? text.size() : ende;
+  /// The reader of coordinates, the converter and the writer for format_.
+  void Einrichten() {
+    koordinaten_.emplace(format_);
+    umrechner_.emplace(format_, wechsel_.get());
+    schreiber_.emplace(format_);
   }
 
-  void Satz(std::string_view satz) {
-    const long long zeilen = 1 + std::count(satz.begin(), satz.end(), '\n');
-    std::string_view ende = "\n";
-    if (satz.ends_with('\r')) {
-      satz.remove_suffix(1);
-      ende = "\r\n";
+  /// Splits the record at the start of `text`. A comment ends at its
+  /// line's end, whatever quotes it holds.
+  std::size_t Zerlegen(std::string_view text, bool letzter) {
+    if (!text.starts_with('#') || (kopf_ && auftrag_.kopfzeile)) {
+      return leser_->Zerlegen(text, letzter);
     }
+    return leser_->Zeile(text, letzter);
+  }
+
+  /// The record just split: into the block's list of output records, and
+  /// its point into the block.
+  void Satz() {
+    const std::string_view satz = leser_->Satz();
+    Ausgabesatz& aus = saetze_.emplace_back();
+    aus.satz = satz;
+    aus.ende = Zeilenende(leser_->Ende());
     if (pruefen_ && !IstAscii(satz) && !IstUtf8(satz)) {
       throw Abbruch(QStringLiteral("Eingabe %1, Zeile %2 ist kein UTF-8, ihr Anfang aber schon. "
                                    "Mit --kodierung windows-1252 oder utf-8 angeben, wie sie zu "
@@ -186,28 +202,132 @@ private:
                         .arg(eingabeName_)
                         .arg(zeile_));
     }
-    if (std::exchange(kopf_, false) && auftrag_.kopfzeile) {
-      (puffer_ += satz) += umrechner_->Spaltennamen();
-    } else if (satz.starts_with('#')) {
-      puffer_ += satz;
-      ++kommentare_;
-      Kommentar(satz);
-    } else if (!satz.empty()) {
-      ++zeilen_;
-      umgerechnet_ += umrechner_->Umrechnen(satz, puffer_) ? 1 : 0;
+    const long long zeile = zeile_;
+    zeile_ += Zeilenenden(satz) + 1;
+    if (std::exchange(erste_, false) && satz.starts_with("sep=")) {
+      Excel(satz);
+      return; // the header, if any, comes next
     }
-    puffer_ += ende;
-    zeile_ += zeilen;
+    if (std::exchange(kopf_, false) && auftrag_.kopfzeile) {
+      aus.art = Ausgabesatz::Art::Kopf;
+      Kopf();
+    } else if (satz.starts_with('#')) {
+      ++kommentare_;
+      Kommentar(satz, zeile);
+    } else if (!leser_->AllesLeer()) {
+      ++zeilen_;
+      Punkt(aus);
+    }
   }
 
-  /// A comment that would convert is most likely a point named "#…".
-  void Kommentar(std::string_view satz) {
-    if (umrechner_->Zerlegen(satz, true) == satz.size() && umrechner_->Umrechenbar()) {
+  /// The record's line end as it came; the last record, without one, gets
+  /// that of the record before it.
+  std::string_view Zeilenende(std::string_view ende) {
+    if (ende.empty()) {
+      return zeilenende_;
+    }
+    zeilenende_ = ende == "\r\n" ? "\r\n" : ende == "\r" ? "\r" : "\n";
+    return zeilenende_;
+  }
+
+  static long long Zeilenenden(std::string_view satz) {
+    long long n = 0;
+    for (std::size_t i = 0; i < satz.size(); ++i) {
+      n += satz[i] == '\n' || (satz[i] == '\r' && (i + 1 == satz.size() || satz[i + 1] != '\n'));
+    }
+    return n;
+  }
+
+  /// Reads the record's point into the block, or its failure into `aus`.
+  void Punkt(Ausgabesatz& aus) {
+    std::string meldung;
+    if (format_.wieFenster) {
+      meldung = koordinaten_->Lesen(*leser_, format_.spalte, block_.fenster.emplace_back());
+    } else {
+      Gelesen gelesen;
+      meldung = koordinaten_->Lesen(*leser_, format_.spalte, gelesen);
+      block_.punkte.push_back(gelesen.punkt);
+      block_.baender.push_back(gelesen.band);
+    }
+    if (!meldung.empty()) {
+      aus.art = Ausgabesatz::Art::Fehler;
+      aus.meldung = std::move(meldung);
+      if (format_.wieFenster) {
+        block_.fenster.pop_back();
+      } else {
+        block_.punkte.pop_back();
+        block_.baender.pop_back();
+      }
+      return;
+    }
+    if (format_.wieFenster) {
+      block_.punkte.emplace_back();
+    }
+    aus.art = Ausgabesatz::Art::Punkt;
+    aus.punkt = block_.meldungen.size();
+    block_.meldungen.emplace_back();
+  }
+
+  /// Converts the block's points and writes its records.
+  void Blockschreiben() {
+    umrechner_->Umrechnen(block_);
+    for (const Ausgabesatz& satz : saetze_) {
+      schreiber_->Schreiben(satz, block_, puffer_);
+      if (satz.art == Ausgabesatz::Art::Punkt && Umrechner::Gelungen(block_, satz.punkt)) {
+        ++umgerechnet_;
+      }
+    }
+    saetze_.clear();
+    block_.Leeren();
+  }
+
+  /// Excel's first line "sep=X" names the separator; it is copied.
+  void Excel(std::string_view satz) {
+    const QString zeichen = QString::fromUtf8(satz.substr(4));
+    const char trenner = Feldtrenner(zeichen, format_.dezimal);
+    if (format_.trennerGesetzt && (format_.leer || trenner != format_.trenner)) {
+      throw Abbruch(QStringLiteral("Eingabe %1: die erste Zeile „%2“ nennt einen anderen "
+                                   "Feldtrenner als --trenner.")
+                        .arg(eingabeName_, QString::fromUtf8(satz)));
+    }
+    format_.trenner = trenner;
+    leser_->Trenner(trenner);
+    Einrichten();
+  }
+
+  /// The header names the column of --spalte NAME.
+  void Kopf() {
+    if (format_.spaltenname.isEmpty()) {
+      return;
+    }
+    for (std::size_t i = 0; i < leser_->Anzahl(); ++i) {
+      if (QString::fromUtf8(leser_->Wert(i)) == format_.spaltenname) {
+        format_.spalte = i;
+        format_.spaltenname.clear();
+        Einrichten();
+        return;
+      }
+    }
+    throw Abbruch(QStringLiteral("Eingabe %1: die Kopfzeile hat keine Spalte „%2“ (--spalte).")
+                      .arg(eingabeName_, format_.spaltenname));
+  }
+
+  /// A comment that would convert is most likely a point named "#…": it
+  /// counts as a line not converted.
+  void Kommentar(std::string_view satz, long long zeile) {
+    Gelesen probe;
+    Voderedezazarire::Umrechnungsdatensatz u{};
+    if (leser_->Zerlegen(satz, true) == satz.size() &&
+        (format_.wieFenster ? koordinaten_->Lesen(*leser_, format_.spalte, u)
+                            : koordinaten_->Lesen(*leser_, format_.spalte, probe))
+            .empty()) {
+      ++zeilen_;
+      verlorene_ << QString::number(zeile);
       fortschritt_->Loeschen();
       Melden(QStringLiteral("Warnung: Zeile %1 beginnt mit # und wird als Kommentar übernommen, "
                             "ließe sich aber umrechnen. Ist # Teil eines Punktnamens, den Namen "
                             "in Anführungszeichen setzen.")
-                 .arg(zeile_));
+                 .arg(zeile));
     }
   }
 
@@ -219,22 +339,30 @@ private:
   }
 
   void Schreiben() {
-    if (umrechner_) {
-      umgerechnet_ -= umrechner_->Fertig(puffer_);
-    }
     ausgabe_->Schreiben(puffer_);
     puffer_.clear();
   }
 
   const Auftrag& auftrag_;
-  std::unique_ptr<Datumswechsel> wechsel_;   ///< gk-utm and utm-gk only
-  std::optional<Zeilenumrechner> umrechner_; ///< made when the encoding is known
+  Zeilenformat format_;                    ///< the command line's, with what the input says
+  std::unique_ptr<Datumswechsel> wechsel_; ///< all but --wie-fenster
+  // Made when the input's start is known: record reader, the coordinates'
+  // reader and writer, converter, output records.
+  std::optional<Satzleser> leser_;
+  std::optional<Koordinaten> koordinaten_;
+  std::optional<Umrechner> umrechner_;
+  std::optional<Schreiber> schreiber_;
+  Punktblock block_;                   ///< the points of the block being read
+  std::vector<Ausgabesatz> saetze_;    ///< its records
+  QStringList verlorene_;              ///< lines of convertible comments
+  std::string_view zeilenende_ = "\n"; ///< the last record's line end
   QString eingabeName_;
   std::optional<Eingabe> eingabe_;
   std::optional<Ausgabe> ausgabe_; ///< discards its temporary file unless finished
   Fortschritt* fortschritt_ = nullptr;
   std::string puffer_;   ///< output not yet written
-  bool kopf_ = true;     ///< the next record is the input's first
+  bool erste_ = true;    ///< the next record is the input's first
+  bool kopf_ = true;     ///< the next record is the header, if there is one
   bool pruefen_ = false; ///< the input's start was UTF-8: the rest must be too
   long long zeile_ = 1;  ///< line number where the next record begins
   long long zeilen_ = 0;

@@ -1,5 +1,6 @@
-// The console program: its command line, then the input's lines streamed one
-// by one through Zeilenumrechner into the output.
+// The console program: its command line, then the input streamed block by
+// block: records read (Satzleser), their points read (Koordinaten),
+// converted together (Umrechner) and each record written once (Schreiber).
 #pragma once
 
 #include <QStringList>

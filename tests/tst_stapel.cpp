@@ -1,5 +1,6 @@
 // The console program as a user runs it. Its number reader and writer are
 // checked with the text conversions (tst_textumwandlung).
+#include "Bezugssysteme.h"
 #include "Pruefung.h"
 
 #include <QtTest>
@@ -52,12 +53,12 @@ private slots:
     QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(geo.join('\n').toUtf8()) > 0);
     datei.close();
     QProcess hin, zurueck;
-    Starten(hin, {"geo-gk", "-p", datei.fileName(), "-o", aus.fileName()}, {});
+    Starten(hin, {"geo-gk", "--wie-fenster", "-p", datei.fileName(), "-o", aus.fileName()}, {});
     QVERIFY(hin.exitCode() == 0 && aus.open(QIODevice::ReadOnly));
     QStringList gk; // point name, Rechtswert, Hochwert
     for (const QString& zeile : QString(aus.readAll()).trimmed().split('\n'))
       gk << zeile.section(';', 0, 0) + ';' + zeile.section(';', 8);
-    Starten(zurueck, {"gk-geo", "--punkt"}, gk.join('\n').toUtf8());
+    Starten(zurueck, {"gk-geo", "--wie-fenster", "--punkt"}, gk.join('\n').toUtf8());
     QStringList zeilen = QString(zurueck.readAllStandardOutput()).trimmed().split('\n');
     for (qsizetype i = 0; i < zeilen.size(); ++i) { // name and whole seconds back, no strip
       zeilen[i] = zeilen[i].section(';', 0, 0) + ';' + zeilen[i].section(';', 3);
@@ -87,7 +88,7 @@ private slots:
     QTest::newRow("--zone") // without -p: a point name gets the hint and converts later
         << QStringList{"gk-utm", "--zone", "32"} << "4502000;5540000\n" + a
         << "4502000;5540000;32;716893,106;5542615,443\n" + a +
-               ";Typen unverträglich: Feld 1 (Rechtswert (X) [m]) – ein Punktname? Dann mit "
+               ";Typen unverträglich: Feld 1 (Rechtswert) – ein Punktname? Dann mit "
                "--punkt\n"
         << "1 von 2";
     QTest::newRow("Streifen aus der Länge")
@@ -112,7 +113,7 @@ private slots:
     QTest::newRow("--ostwert-mit-zone zurück")
         << QStringList{"utm-gk", "-p", "--ostwert-mit-zone"} << zurueck + "\nF;31499925,108;1"
         << zurueck + ";3500000,000;5540279,543\nF;31499925,108;1;Zone 31 statt 32 oder 33: Feld 2 "
-                     "(Ostwert (E) [m])\n"
+                     "(Ostwert)\n"
         << "1 von 2";
     QTest::newRow("ohne Gitter") << QStringList{"gk-utm", "-p", "-o", "%d/aus"} << a << QByteArray()
                                  << "Gitter BETA2007.gsb (BeTA2007) für den Datumswechsel fehlt";
@@ -256,6 +257,112 @@ private slots:
     }
   }
 
+  // Every direction reads the reference points of bezugssysteme.gie and
+  // gives the others' values to 1 mm (1 mm is 9e-9° of latitude); the
+  // points outside the grid fail across the datum. Angles as decimal
+  // degrees, numbers with a decimal point.
+  void bezugssysteme_data() {
+    QTest::addColumn<QString>("quelle");
+    QTest::addColumn<QString>("ziel");
+    QTest::addColumn<QString>("art");
+    for (const Systembeschreibung& q : Bezugssysteme) // every direction of the table
+      for (const Systembeschreibung& z : Bezugssysteme)
+        for (const char* art : {"punkt", "erzwungen"})
+          if (q.system != z.system)
+            QTest::addRow("%s-%s %s", q.kurz, z.kurz, art) << q.kurz << z.kurz << QString(art);
+  }
+  void bezugssysteme() {
+    QFETCH(QString, quelle);
+    QFETCH(QString, ziel);
+    QFETCH(QString, art);
+    const QStringList systeme{"streifen", "geo", "gk", "etrs", "utm"}; // columns 3 to 7
+    QStringList argumente{quelle + '-' + ziel, "-p", "--dezimal", "punkt"};
+    if (quelle.contains(QRegularExpression("geo|etrs")) ||
+        ziel.contains(QRegularExpression("geo|etrs")))
+      argumente << "--grad";
+    if (art == "erzwungen" && ziel == "gk" && quelle != "geo")
+      argumente << "--streifen"
+                << "4";
+    if (art == "erzwungen" && ziel == "utm")
+      argumente << "--zone"
+                << "32";
+    QByteArray eingabe;
+    QList<QStringList> zeilen;
+    const auto werte = [&](const QStringList& z, const QString& system) {
+      return z[systeme.indexOf(system) + 2].split(' ');
+    };
+    for (const QStringList& z :
+         Test::Tabelle("bezugssysteme.gie", {{"punkt", 7}, {"erzwungen", 7}, {"ausserhalb", 7}})) {
+      if ((z[0] == "erzwungen") != (art == "erzwungen"))
+        continue;
+      const QStringList bereich = werte(z, "streifen");
+      QStringList felder = werte(z, quelle);
+      if (quelle == "utm")
+        felder.prepend(bereich[1]);
+      if (quelle == "geo" && ziel == "gk")
+        felder << bereich[0];
+      eingabe += (z[1] + ';' + felder.join(';') + '\n').toUtf8();
+      zeilen << z;
+    }
+    QProcess lauf;
+    Starten(lauf, argumente, eingabe);
+    const QStringList aus = QString(lauf.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(aus.size(), zeilen.size());
+    const bool datum = (quelle == "gk" || quelle == "geo") != (ziel == "gk" || ziel == "geo");
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+      const QStringList ist = aus[i].split(';');
+      if (zeilen[i][0] == "ausserhalb" && datum) {
+        QVERIFY2(ist.last().startsWith("Außerhalb des Gitters BeTA2007"), qPrintable(aus[i]));
+        continue;
+      }
+      QStringList soll = werte(zeilen[i], ziel);
+      if (ziel == "utm")
+        soll.prepend(werte(zeilen[i], "streifen")[1]);
+      const double toleranz = ziel == "geo" || ziel == "etrs" ? 9e-9 : 0.001;
+      QVERIFY2(ist.size() >= soll.size(), qPrintable(aus[i]));
+      for (qsizetype k = 0; k < soll.size(); ++k)
+        VAZ_NAHE(ist[ist.size() - soll.size() + k].toDouble(), soll[k].toDouble(), toleranz);
+    }
+  }
+
+  // --wie-fenster gives what the windows show: the windows' reference rows
+  // of referenz.gie, or the 300 km rule where the Rechtswert lies farther
+  // from the central meridian of the strip the series take.
+  void wieFenster_data() {
+    QTest::addColumn<QString>("richtung");
+    QTest::newRow("geo-gk") << "geo-gk";
+    QTest::newRow("gk-geo") << "gk-geo";
+  }
+  void wieFenster() {
+    QFETCH(QString, richtung);
+    QList<Test::Fall> faelle;
+    QByteArray eingabe;
+    for (const Test::Fall& f : Test::Faelle())
+      if (f.art == "ergebnis" && f.richtung == richtung) {
+        faelle << f;
+        eingabe += (f.eingabe.join(';') + '\n').toUtf8();
+      }
+    QProcess lauf;
+    Starten(lauf, {richtung, "--wie-fenster"}, eingabe);
+    const QStringList zeilen =
+        QString(lauf.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(zeilen.size(), faelle.size());
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+      const Test::Fall& f = faelle[i];
+      const QStringList ist = zeilen[i].split(';').mid(f.eingabe.size());
+      const bool hin = richtung == "geo-gk";
+      const double rechtswert = hin ? f.werte[0] : Test::Zahl(f.eingabe[0]);
+      const double streifen = hin ? Test::Zahl(f.eingabe[6]) : std::trunc(rechtswert / 1e6);
+      if (std::fabs(rechtswert - streifen * 1e6 - 500000) > 300000) {
+        QVERIFY2(ist.join(';').contains("außerhalb des Streifens"), qPrintable(zeilen[i]));
+        continue;
+      }
+      QCOMPARE(ist.size(), f.werte.size());
+      for (qsizetype k = 0; k < ist.size(); ++k) // three decimals of metres, whole numbers
+        VAZ_NAHE(Test::Zahl(ist[k]), f.werte[k], hin ? 0.0005 + f.toleranz : 0.0);
+    }
+  }
+
   // Runs with "-o" onto an older file "alt" in the directory %d.
 
   // LibreOffice Calc's exports of one sheet in UTF-8 and in Windows-1252: the
@@ -265,15 +372,62 @@ private slots:
     for (const int i : {0, 1}) {
       QProcess lauf;
       const QString datei = VAZ_TESTDATEN "/tabellen/calc-semikolon-%1.csv";
-      Starten(lauf, {"gk-geo", "-p", "--kopfzeile", datei.arg(i ? "cp1252" : "utf8")}, {});
-      QVERIFY(lauf.exitCode() == 0 &&
+      Starten(lauf,
+              {"gk-geo", "--wie-fenster", "-p", "--kopfzeile", datei.arg(i ? "cp1252" : "utf8")},
+              {});
+      // "#Bolzen 7" is a point in the sheet: a line not converted.
+      QVERIFY(lauf.exitCode() == 1 &&
               lauf.readAllStandardError().endsWith(
-                  "49 von 49 Zeilen umgerechnet, 1 Kommentarzeile übernommen\n"));
+                  "49 von 50 Zeilen umgerechnet, 1 Kommentarzeile übernommen; nicht umgerechnet, "
+                  "weil sie mit # beginnen: Zeile 45\n"));
       texte[i] = QStringDecoder(i ? "windows-1252" : "utf-8")(lauf.readAllStandardOutput());
     }
     QVERIFY(texte[0].contains("\n\"Mast; alt\";3504405,099;5611793,729;191,14;\"laut "
                               "\"\"Feldbuch\"\" 12\";9;3;44;50;38;34\n"));
     QCOMPARE(texte[1], texte[0]);
+  }
+
+  // A GNSS export and a surveying program's file as they stand: the GNSS
+  // points (ETRS89 from cs2cs) come back as the spreadsheet's Gauss-Krüger
+  // points, and those of the surveying file go to the GNSS points, to 1 mm.
+  void dateienWieSieKommen() {
+    const auto lesen = [](const QByteArray& text, char trenner, int x) {
+      QMap<QString, QPair<double, double>> punkte; // name: x, y
+      for (QString zeile : QString(text).split('\n', Qt::SkipEmptyParts)) {
+        const QStringList f = zeile.remove('\r').simplified().split(QChar(trenner));
+        bool zahl = false;
+        if (f.size() > x + 1 && (f[x].toDouble(&zahl), zahl))
+          punkte[f[0]] = {f[x].toDouble(), f[x + 1].toDouble()};
+      }
+      return punkte;
+    };
+    QFile calc(VAZ_TESTDATEN "/tabellen/calc-semikolon-utf8.csv"),
+        datei(VAZ_TESTDATEN "/tabellen/gnss-etrs89-grad.csv");
+    QVERIFY(calc.open(QIODevice::ReadOnly) && datei.open(QIODevice::ReadOnly));
+    QProcess gnss, vermessung;
+    Starten(gnss,
+            {"etrs-gk", "--grad", "--breite-zuerst", "--dezimal", "punkt", "--trenner", ",",
+             "--kopfzeile", "-p", datei.fileName()},
+            {});
+    Starten(vermessung,
+            {"gk-etrs", "--grad", "--breite-zuerst", "--dezimal", "punkt", "--trenner", "leer",
+             "-p", VAZ_TESTDATEN "/tabellen/vermessung-leerzeichen-punkt.txt"},
+            {});
+    QVERIFY(gnss.exitCode() == 0 && vermessung.exitCode() == 0);
+    const QByteArray etrs = vermessung.readAllStandardOutput();
+    QCOMPARE(etrs.count("\r\n"), etrs.count('\n'));
+    const auto soll = lesen(calc.readAll().replace(',', '.'), ';', 1);
+    const auto gk = lesen(gnss.readAllStandardOutput(), ',', 4);
+    const auto geo = lesen(datei.readAll(), ',', 1), ist = lesen(etrs, ' ', 4);
+    QCOMPARE(gk.size(), 38);
+    QCOMPARE(ist.keys(), geo.keys());
+    for (const QString& name : gk.keys()) {
+      QVERIFY(soll.contains(name) && ist.contains(name));
+      VAZ_NAHE(gk[name].first, soll[name].first, 0.001 + 1e-6);
+      VAZ_NAHE(gk[name].second, soll[name].second, 0.001 + 1e-6);
+      VAZ_NAHE(ist[name].first, geo[name].first, 9e-9);
+      VAZ_NAHE(ist[name].second, geo[name].second, 9e-9);
+    }
   }
 
   // Progress goes to a terminal that is not the output's.
@@ -310,49 +464,122 @@ private slots:
                           << ausgabe;
     };
     zeile(
-        "Fehler mittendrin", {"gk-geo", "-p", "-", "--kodierung", "windows-1252"},
+        "Fehler mittendrin", {"gk-geo", "--wie-fenster", "-p", "-", "--kodierung", "windows-1252"},
         "A;3500000;5540279,543\n1;2\nB;x;1\n#A;3500000;0\n\nC;3500000;1e100\r\nD;4e10;0\nF;3500000;"
         "1e8\nE;3500000;0",
-        0, 1, "2 von 7 Zeilen umgerechnet, 1 Kommentarzeile übernommen|Zeile 4 beginnt mit #",
+        0, 1,
+        "2 von 8 Zeilen umgerechnet, 1 Kommentarzeile übernommen; nicht umgerechnet, weil sie mit "
+        "# beginnen: Zeile 4|Zeile 4 beginnt mit #",
         "A;3500000;5540279,543;9;0;0;50;0;0\n1;2;Typen unvertr\xE4glich: 2 Felder statt mindestens"
         " 3\nB;x;1;Typen unvertr\xE4glich: Feld 2 (Rechtswert (X) [m])\n#A;3500000;0\n\nC;3500000;"
         "1e100;Gleitkommafehler\r\nD;4e10;0;\334berlauf: Feld 2 (Rechtswert (X) [m])\nF;3500000;"
         "1e8;\334berlauf: Ergebnis Geographische Breite \x96 Grad\nE;3500000;0;9;0;0;0;0;0\n");
     zeile("Kopfzeile", {"geo-gk", "--kopfzeile", "--trenner", "tab"}, "L\n9\t0\t0\t50\t0\t0\t3\tH",
           0, 0, "1 von 1",
-          "L\tRechtswert\tHochwert\n9\t0\t0\t50\t0\t0\t3\tH\t3500000,000\t5540279,543\n");
+          "L\tRechtswert\tHochwert\n9\t0\t0\t50\t0\t0\t3\tH\t3500000,000\t5540279,542\n");
+    zeile("feste Stellen", {"gk-geo", "--kopfzeile"},
+          "R;H;Höhe\n3500000;5540279,543;12,5\nP;3500000;5540279,543\nQ;x;1\n1,\"2,5\"\n", 0, 1,
+          "1 von 4",
+          "R;H;Höhe;LaengeGrad;LaengeMin;LaengeSek;BreiteGrad;BreiteMin;BreiteSek\n3500000;"
+          "5540279,543;12,5;9;0;0,00000;50;0;0,00003\nP;3500000;5540279,543;Typen unverträglich: "
+          "Feld 1 "
+          "(Rechtswert) – ein Punktname? Dann mit --punkt\nQ;x;1;Typen unverträglich: Feld 1"
+          " (Rechtswert)\n1,\"2,5\";Typen unverträglich: 1 Feld statt mindestens 2 – mit , "
+          "getrennt? Dann mit Semikolon als Feldtrenner exportieren\n");
     zeile(
-        "feste Stellen", {"gk-geo", "--kopfzeile"},
-        "R;H;Höhe\n3500000;5540279,543;12,5\nP;3500000;5540279,543\nQ;x;1\n1,\"2,5\"\n", 0, 1,
-        "1 von 4",
-        "R;H;Höhe;LaengeGrad;LaengeMin;LaengeSek;BreiteGrad;BreiteMin;BreiteSek\n3500000;"
-        "5540279,543;12,5;9;0;0;50;0;0\nP;3500000;5540279,543;Typen unverträglich: Feld 1 "
-        "(Rechtswert (X) [m]) – ein Punktname? Dann mit --punkt\nQ;x;1;Typen unverträglich: Feld 1"
-        " (Rechtswert (X) [m])\n1,\"2,5\";Typen unverträglich: 1 Feld statt mindestens 2 – mit , "
-        "getrennt? Dann mit Semikolon als Feldtrenner exportieren\n");
-    zeile(
-        "Anführungszeichen, Windows-1252", {"gk-geo", "-p"},
+        "Anführungszeichen, Windows-1252", {"gk-geo", "--wie-fenster", "-p"},
         "\"M\xFC; \"\"alt\"\";x\";3536022,765;\"5559555,519\"\r\n\"Zeile\nzwei\";x;1\n#;\"x\n#B;"
         "3500000;0",
-        0, 1, "1 von 2 Zeilen umgerechnet, 2 Kommentarzeilen|Zeile 5 beginnt mit #",
+        0, 1, "1 von 3 Zeilen umgerechnet, 2 Kommentarzeilen|Zeile 5 beginnt mit #",
         "\"M\xFC; \"\"alt\"\";x\";3536022,765;\"5559555,519\";9;30;15;50;10;19\r\n\"Zeile\nzwei\";"
         "x;1;Typen unvertr\xE4glich: Feld 2 (Rechtswert (X) [m])\n#;\"x\n#B;3500000;0\n");
     zeile("BOM", {"gk-geo", "-p"},
           "\xEF\xBB\xBFP;3500000;5540279,543\nQ;\xEF\xBB\xBF"
           "3500000;1",
           0, 1, "1 von 2",
-          "\xEF\xBB\xBFP;3500000;5540279,543;9;0;0;50;0;0\nQ;\xEF\xBB\xBF"
+          "\xEF\xBB\xBFP;3500000;5540279,543;9;0;0,00000;50;0;0,00003\nQ;\xEF\xBB\xBF"
           "3500000;1;Typen "
-          "unverträglich: Feld 2 (Rechtswert (X) [m])\n");
-    zeile("Minuszeichen nach /dev/stdout", {"LC_ALL=sv_SE.UTF-8", "geo-gk", "-o", "/dev/stdout"},
+          "unverträglich: Feld 2 (Rechtswert)\n");
+    zeile("Minuszeichen nach /dev/stdout",
+          {"LC_ALL=sv_SE.UTF-8", "geo-gk", "--wie-fenster", "-o", "/dev/stdout"},
           "−9;0;0;50;0;0;−3\n-9;0;0;50;0;0;-3", 0, 0, "2 von 2",
           "alt\n−9;0;0;50;0;0;−3;−2500000,000;5540279,543\n-9;0;0;50;0;0;-3;−2500000,000;5540279,"
           "543\n");
     zeile("Minuszeichen in Windows-1252",
-          {"LC_ALL=sv_SE.UTF-8", "geo-gk", "--kodierung", "windows-1252"}, "-9;0;0;50;0;0;-3", 0, 0,
-          "1 von 1", "-9;0;0;50;0;0;-3;-2500000,000;5540279,543\n");
+          {"LC_ALL=sv_SE.UTF-8", "geo-gk", "--wie-fenster", "--kodierung", "windows-1252"},
+          "-9;0;0;50;0;0;-3", 0, 0, "1 von 1", "-9;0;0;50;0;0;-3;-2500000,000;5540279,543\n");
     zeile("Meldung mit Trenner", {"gk-geo", "--trenner", " "}, "P 1", 0, 1, "0 von 1",
-          "P 1 \"Typen unverträglich: Feld 1 (Rechtswert (X) [m])\"\n");
+          "P 1 \"Typen unverträglich: Feld 1 (Rechtswert)\"\n");
+    // Files as they come. Coordinates from cs2cs (EPSG:31467, 25832, 4258,
+    // 4314), as in bezugssysteme.gie.
+    zeile("Leerzeichen, Dezimalpunkt", {"gk-utm", "--trenner", "leer", "--dezimal", "punkt", "-p"},
+          "  1001    3501222.970   5559772.404   181.640\r\n1002\t3501222.970\t5600000.000  \r\n"
+          "  \r\n",
+          0, 0, "2 von 2",
+          "  1001    3501222.970   5559772.404   181.640 32 501147.705 5557988.161\r\n1002\t"
+          "3501222.970\t5600000.000   32 501147.977 5598199.772\r\n  \r\n");
+    zeile("--spalte NAME", {"gk-utm", "--kopfzeile", "--spalte", "R"},
+          "Nr;Code;R;H;Höhe\n1;x;3501222,970;5559772,404;1\n;;;;\n", 0, 0, "1 von 1",
+          "Nr;Code;R;H;Höhe;Zone;Ostwert;Nordwert\n1;x;3501222,970;5559772,404;1;32;501147,705;"
+          "5557988,161\n;;;;\n");
+    zeile("--spalte 5 liest gk-utm -p", {"utm-gk", "--spalte", "5"},
+          "1001;3501222,97;5559772,404;181,64;32;501147,705;5557988,161", 0, 0, "1 von 1",
+          "1001;3501222,97;5559772,404;181,64;32;501147,705;5557988,161;3501222,970;5559772,404\n");
+    zeile("GNSS, Breite zuerst",
+          {"etrs-gk", "--grad", "--breite-zuerst", "--dezimal", "punkt", "--trenner", ",", "-p"},
+          "1001,50.174098281,9.016072511,181.640", 0, 0, "1 von 1",
+          "1001,50.174098281,9.016072511,181.640,3501222.970,5559772.404\n");
+    zeile("Breite zuerst, Sekunden", {"gk-etrs", "--grad", "--breite-zuerst", "--kopfzeile"},
+          "R;H\n3501222,97;5559772,404", 0, 0, "1 von 1",
+          "R;H;Breite;Laenge\n3501222,97;5559772,404;50,174098281;9,016072511\n");
+    zeile("Sekunden gelesen", {"etrs-gk", "-p"}, "1001;9;0;57,86104;50;10;26,753812", 0, 0,
+          "1 von 1", "1001;9;0;57,86104;50;10;26,753812;3501222,970;5559772,404\n");
+    // invproj -f %.10f +proj=tmerc +lon_0=0 +x_0=500000 +k=1 +ellps=bessel
+    zeile("westlich, jeder Teil negativ", {"gk-geo"}, "400000;5540279,543", 0, 0, "1 von 1",
+          "400000;5540279,543;-1;-23;-41,04241;49;59;29,82050\n");
+    zeile(
+        "Dezimalkomma bei --dezimal punkt", {"gk-geo", "--dezimal", "punkt"},
+        "3501222,97;5559772,404", 0, 1, "0 von 1",
+        "3501222,97;5559772,404;Typen unverträglich: Feld 1 (Rechtswert) – Dezimalkomma? Dann mit "
+        "--dezimal komma\n");
+    zeile("Sekunden runden in die Minute", {"gk-geo", "-p"},
+          "a;3500000;5542133,151759\nb;3500000;5650132,218", 0, 0, "2 von 2",
+          "a;3500000;5542133,151759;9;0;0,00000;50;1;0,00000\nb;3500000;5650132,218;9;0;0,00000;"
+          "50;59;15,55332\n");
+    zeile("300 km", {"gk-geo"},
+          "1001;3501222,97;5559772,404\nC;1001;3501222,97;5559772,404\n1001;3501222.97;5559772.404",
+          0, 1, "0 von 3",
+          "1001;3501222,97;5559772,404;Rechtswert außerhalb des Streifens 0: 499 km vom "
+          "Mittelmeridian – ein Punktname? Dann mit --punkt\nC;1001;3501222,97;5559772,404;Typen "
+          "unverträglich: Feld 1 (Rechtswert) – die Koordinaten ab Feld 3? Dann mit --spalte 3\n"
+          "1001;3501222.97;5559772.404;Typen unverträglich: Feld 2 (Hochwert) – Dezimalpunkt? "
+          "Dann mit --dezimal punkt\n");
+    zeile("300 km wie die Fenster", {"gk-geo", "--wie-fenster"}, "1001;3501222,97;5559772,404", 0,
+          1, "0 von 1",
+          "1001;3501222,97;5559772,404;Rechtswert außerhalb des Streifens 0: 499 km vom "
+          "Mittelmeridian – ein Punktname? Dann mit --punkt\n");
+    zeile("300 km vom Streifen im Feld", {"geo-gk"}, "9;0;0;50;0;0;5\n9;0;0;50,9876537;0;0;3", 0, 1,
+          "1 von 2",
+          "9;0;0;50;0;0;5;Rechtswert außerhalb des Streifens 5: 430 km vom Mittelmeridian, "
+          "nächster Streifen 3\n9;0;0;50,9876537;0;0;3;3500000,000;5650132,218\n");
+    zeile("nur CR", {"gk-utm", "-p"},
+          "P1;3500000;5540279,543;1\rP2;4502000;5540000;2\rP3;3600000;5600000;3\r", 0, 0, "3 von 3",
+          "P1;3500000;5540279,543;1;32;499925,108;5538503,057\rP2;4502000;5540000;2;33;286892,132;"
+          "5542463,486\rP3;3600000;5600000;3;32;599885,551;5598199,177\r");
+    zeile("sep=", {"gk-utm", "--kopfzeile", "-p"}, "sep=|\nP|R|H\nA|3500000|5540279,543", 0, 0,
+          "1 von 1",
+          "sep=|\nP|R|H|Zone|Ostwert|Nordwert\nA|3500000|5540279,543|32|499925,108|5538503,057\n");
+    zeile(
+        "UTM: Zone im Ostwert, Breitenband", {"utm-gk"},
+        "32;32499925,108;5538503,057\n32499925,108;5538503,057\n32U;499925,108;5538503,057\n"
+        "32T;499925,108;5538503,057",
+        0, 1, "1 von 4",
+        "32;32499925,108;5538503,057;Ostwert außerhalb der Zone 32: Feld 2 (Ostwert) – die Zone "
+        "vor "
+        "dem Ostwert? Dann mit --ostwert-mit-zone\n32499925,108;5538503,057;Typen unverträglich: 2 "
+        "Felder statt mindestens 3 – die Zone vor dem Ostwert? Dann mit --ostwert-mit-zone\n32U;"
+        "499925,108;5538503,057;3500000,000;5540279,543\n32T;499925,108;5538503,057;Breitenband T "
+        "passt nicht zum Punkt, er liegt in 32U\n");
     const QByteArray alt("alt\n"), viel = QByteArray("9;0;0;50;0;0;3\n").repeated(20000);
     zeile("Zeile zu lang", {"gk-geo"},
           QByteArray(65535, 'a') + '\n' + QByteArray(1048577, 'a') + '\n', 0, 2,
@@ -370,6 +597,12 @@ private slots:
           "Zeile 20001: ein Anführungszeichen", alt);
     zeile("Standardausgabe zu", {"geo-gk"}, viel, -1, 2, "Standardausgabe (Deskriptor 1) ist ge",
           alt);
+    zeile("sep= gegen --trenner", {"gk-geo", "--trenner", "tab"}, "sep=;\n" + viel, 0, 2,
+          "anderen Feldtrenner als --trenner", alt);
+    zeile("Trenner Punkt", {"gk-geo", "--dezimal", "punkt", "--trenner", "."}, viel, 0, 2,
+          "Dezimalzeichen", alt);
+    zeile("--wie-fenster nur für die Fenster", {"gk-utm", "--wie-fenster"}, viel, 0, 2,
+          "--wie-fenster gilt nur", alt);
     zeile("Richtung", {"gk-gk"}, viel, 0, 2, "gk-gk", alt);
     zeile("Eingabe fehlt", {"geo-gk", "%d/x"}, viel, 0, 2, "%d/x", alt);
     zeile("Ausgabe ohne Ordner", {"geo-gk", "-o", "%d/x/aus"}, viel, 0, 2, "%d/x/aus", alt);

@@ -2,15 +2,23 @@
 
 namespace {
 
-constexpr Koordinate GK[] = {{"Rechtswert", "m"}, {"Hochwert", "m"}};
-constexpr Koordinate Geographisch[] = {{"Länge", "°"}, {"Breite", "°"}};
-constexpr Koordinate UTM[] = {{"Zone", ""}, {"Ostwert", "m"}, {"Nordwert", "m"}};
+using enum Koordinatenart;
+
+constexpr Koordinate GK[] = {{"Rechtswert", "m", Meter, "Rechtswert"},
+                             {"Hochwert", "m", Meter, "Hochwert"}};
+constexpr Koordinate Geographisch[] = {{"Länge", "°", Winkel, "Laenge"},
+                                       {"Breite", "°", Winkel, "Breite"}};
+constexpr Koordinate UTM[] = {{"Zone", "", Zone, "Zone"},
+                              {"Ostwert", "m", Meter, "Ostwert"},
+                              {"Nordwert", "m", Meter, "Nordwert"}};
 
 constexpr Systembeschreibung Tabelle[] = {
-    {Bezugssystem::GK, "gk", "Gauss-Krüger (DHDN)", GK},
-    {Bezugssystem::Geo, "geo", "Geographisch (DHDN, Bessel)", Geographisch},
-    {Bezugssystem::Etrs, "etrs", "Geographisch (ETRS89, GPS)", Geographisch},
-    {Bezugssystem::UTM, "utm", "UTM (ETRS89)", UTM},
+    {Bezugssystem::GK, "gk", "Gauss-Krüger (DHDN)", GK, "Rechtswert;Hochwert"},
+    {Bezugssystem::Geo, "geo", "Geographisch (DHDN, Bessel)", Geographisch,
+     "Länge G;M;S;Breite G;M;S, bei geo-gk dahinter der Streifen"},
+    {Bezugssystem::Etrs, "etrs", "Geographisch (ETRS89, GPS)", Geographisch,
+     "Länge G;M;S;Breite G;M;S"},
+    {Bezugssystem::UTM, "utm", "UTM (ETRS89)", UTM, "Zone;Ostwert;Nordwert"},
 };
 
 } // namespace

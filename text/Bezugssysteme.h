@@ -11,10 +11,19 @@
 #include <span>
 #include <string_view>
 
+/// How a coordinate is written in a point list.
+enum class Koordinatenart : unsigned char {
+  Meter,  ///< a length, three decimals (1 mm)
+  Winkel, ///< degrees, minutes, seconds (or decimal degrees)
+  Zone,   ///< the UTM zone: a whole number, maybe with its latitude band ("32U")
+};
+
 /// One coordinate of a system, as a column or a caption names it.
 struct Koordinate {
   const char* name;    ///< the column's name: "Rechtswert"
   const char* einheit; ///< "m", "°", or "" for a number without unit
+  Koordinatenart art = Koordinatenart::Meter;
+  const char* spalte = ""; ///< the result column's name in a point list, ASCII: "Laenge"
 };
 
 struct Systembeschreibung {
@@ -24,6 +33,8 @@ struct Systembeschreibung {
   /// x before y: Länge before Breite, Rechtswert before Hochwert; UTM
   /// with its zone first.
   std::span<const Koordinate> koordinaten;
+  /// The point list's fields of the system, in the help text.
+  const char* felder = "";
 };
 
 /// In the order of the chain GK, Geo, Etrs, UTM (see Bezugssystem).

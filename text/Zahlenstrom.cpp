@@ -1,6 +1,7 @@
 #include "Zahlenstrom.h"
 
 #include "Textumwandlung.h"
+#include "Voderedezazarire.h"
 #include "Zahltext.h"
 
 #include <QStringDecoder>
@@ -57,6 +58,8 @@ char AsciiDezimalzeichen() {
 
 Zahlenleser::Zahlenleser() : dezimalzeichen_(AsciiDezimalzeichen()) {}
 
+Zahlenleser::Zahlenleser(char dezimalzeichen) : dezimalzeichen_(dezimalzeichen), streng_(true) {}
+
 bool Zahlenleser::Schnell(std::string_view text, double& wert) const {
   if (dezimalzeichen_ == '\0' || text.empty() || text.size() > LaengsteZahl) {
     return false;
@@ -96,26 +99,80 @@ bool Zahlenleser::Schnell(std::string_view text, double& wert) const {
 
 float Zahlenleser::Single(std::string_view utf8) const {
   double wert = 0.0;
-  return Schnell(utf8, wert) ? SingleAusDouble(wert) : TextAlsSingle(AlsQString(utf8));
+  if (Schnell(utf8, wert)) {
+    return SingleAusDouble(wert);
+  }
+  if (streng_) {
+    throw Voderedezazarire::Fehler(Voderedezazarire::Fehlerart::Typenkonflikt);
+  }
+  return TextAlsSingle(AlsQString(utf8));
 }
 
 double Zahlenleser::Double(std::string_view utf8) const {
   double wert = 0.0;
-  return Schnell(utf8, wert) ? wert : TextAlsDouble(AlsQString(utf8));
+  if (Schnell(utf8, wert)) {
+    return wert;
+  }
+  if (streng_) {
+    throw Voderedezazarire::Fehler(Voderedezazarire::Fehlerart::Typenkonflikt);
+  }
+  return TextAlsDouble(AlsQString(utf8));
 }
 
 std::int16_t Zahlenleser::Integer(std::string_view utf8) const {
   double wert = 0.0;
-  return Schnell(utf8, wert) ? IntegerAusDouble(wert) : TextAlsInteger(AlsQString(utf8));
+  if (Schnell(utf8, wert)) {
+    return IntegerAusDouble(wert);
+  }
+  if (streng_) {
+    throw Voderedezazarire::Fehler(Voderedezazarire::Fehlerart::Typenkonflikt);
+  }
+  return TextAlsInteger(AlsQString(utf8));
 }
 
 Zahlenschreiber::Zahlenschreiber() : dezimalzeichen_(AsciiDezimalzeichen()) {}
+
+Zahlenschreiber::Zahlenschreiber(char dezimalzeichen)
+    : dezimalzeichen_(dezimalzeichen), fest_(true) {}
+
+void Zahlenschreiber::Fest(double wert, int stellen, std::string& aus) const {
+  if (stellen == Nachkommastellen) {
+    Meter(wert, aus);
+    return;
+  }
+  if (dezimalzeichen_ == '\0') {
+    const QLocale locale = Zahlenlocale();
+    const QString null = locale.toString(0.0, 'f', stellen);
+    const QString text = locale.toString(wert, 'f', stellen);
+    Anhaengen(aus, text == locale.negativeSign() + null ? null : text);
+    return;
+  }
+  char puffer[Textpuffer];
+  const auto ende =
+      std::to_chars(puffer, puffer + Textpuffer, wert, std::chars_format::fixed, stellen).ptr;
+  std::string_view text(puffer, static_cast<std::size_t>(ende - puffer));
+  if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string_view::npos) {
+    text.remove_prefix(1);
+  }
+  const std::size_t anfang = aus.size();
+  aus += text;
+  if (stellen > 0) {
+    aus[anfang + text.size() - static_cast<std::size_t>(stellen) - 1] = dezimalzeichen_;
+  }
+}
 
 void Zahlenschreiber::Meter(double wert, std::string& aus) const {
   const double sechzehntel = wert * Sechzehntel; // exact: a power of two
   const bool genauMittig =
       sechzehntel == std::trunc(sechzehntel) && std::fmod(sechzehntel, 2.0) != 0.0;
-  if (dezimalzeichen_ == '\0' || !(std::fabs(wert) < GroessterMeterwert) || genauMittig) {
+  if (fest_ && !(std::fabs(wert) < GroessterMeterwert)) {
+    Anhaengen(
+        aus,
+        QString::number(wert, 'f', Nachkommastellen).replace(u'.', QLatin1Char(dezimalzeichen_)));
+    return;
+  }
+  if (dezimalzeichen_ == '\0' ||
+      (!fest_ && (!(std::fabs(wert) < GroessterMeterwert) || genauMittig))) {
     Anhaengen(aus, MeterText(wert));
     return;
   }

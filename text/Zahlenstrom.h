@@ -13,6 +13,9 @@
 class Zahlenleser {
 public:
   Zahlenleser();
+  /// Reads only `[+|-] digits [dezimalzeichen digits]`, whatever the
+  /// locale: any other text is a type mismatch.
+  explicit Zahlenleser(char dezimalzeichen);
 
   [[nodiscard]] float Single(std::string_view utf8) const;
   [[nodiscard]] double Double(std::string_view utf8) const;
@@ -31,17 +34,24 @@ private:
   bool Schnell(std::string_view utf8, double& wert) const;
 
   char dezimalzeichen_; ///< '\0': every text goes through QLocale
+  bool streng_ = false; ///< no QLocale: the plain grammar only
 };
 
 /// Appends what MeterText and GanzzahlText give, as UTF-8.
 class Zahlenschreiber {
 public:
   Zahlenschreiber();
+  /// Writes with `dezimalzeichen` and ASCII digits and '-', whatever the
+  /// locale.
+  explicit Zahlenschreiber(char dezimalzeichen);
 
   void Meter(double wert, std::string& aus) const;
+  /// `wert` with `stellen` decimals (0 to 9), never "-0,0…"; |wert| < 1e9.
+  void Fest(double wert, int stellen, std::string& aus) const;
   /// Throws Fehler(Ueberlauf) as GanzzahlText does; `aus` is then unchanged.
   void Ganzzahl(float wert, std::string& aus) const;
 
 private:
   char dezimalzeichen_; ///< '\0': every value goes through QLocale
+  bool fest_ = false;   ///< the separator is given: never QLocale
 };
