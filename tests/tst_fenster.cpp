@@ -282,7 +282,13 @@ private slots:
       QList<int> werte;
     } richtungen[] = {
         {"gk-utm", "datum-gk", {3, 4, 5}},
+        {"gk-etrs", "datum-gk", {6, 7, 8, 10, 11, 12}},
+        {"gk-geo", "datum-gk", {14, 15, 16, 17, 18, 19}},
         {"utm-gk", "datum-utm", {1, 2}},
+        {"utm-etrs --grad", "datum-utm", {9, 13}},
+        {"etrs-gk", "datum-etrs", {1, 2}},
+        {"etrs-utm", "datum-etrs", {3, 4, 5}},
+        {"etrs-geo", "datum-etrs", {14, 15, 16, 17, 18, 19}},
     };
     for (const auto& r : richtungen) {
       QList<Fall> faelle;
@@ -295,7 +301,7 @@ private slots:
         }
       }
       QProcess stapel;
-      stapel.start(VAZ_STAPEL, {r.richtung});
+      stapel.start(VAZ_STAPEL, QString::fromUtf8(r.richtung).split(QLatin1Char(' ')));
       stapel.write(eingabe);
       stapel.closeWriteChannel();
       QVERIFY(stapel.waitForFinished(-1) && stapel.exitCode() == 0);
