@@ -271,17 +271,18 @@ def main():
     utm.queryAction().doAction(0)
     pruefe(warte(lambda: True if utm.getState().contains(pyatspi.STATE_CHECKED) else None, 3),
            "„UTM (ETRS89)“ gewählt")
-    for name, text in (("UTM (ETRS89), Zone", "32"), ("UTM (ETRS89), Ostwert [m]", "499925,108"),
-                       ("UTM (ETRS89), Nordwert [m]", "5538503,057")):
+    for name, text in (("UTM (ETRS89), Zone", "32"), ("UTM (ETRS89), Ostwert in Metern", "499925,108"),
+                       ("UTM (ETRS89), Nordwert in Metern", "5538503,057")):
         tippe(d, name, text)
     druecke(d, "Berechnen")
     e = fenster(app, "Ergebnis des Datumswechsels")
     pruefe(e is not None, "„Ergebnis des Datumswechsels“ öffnet sich")
     if e is not None:
         pruefe_fenster(e)
-        namen = [name for name, _, _ in werte(e)]
+        # as a reader says them: the caption that labels a value, then its name
+        namen = [" ".join(beschriftungen + [name]) for name, _, beschriftungen in werte(e)]
         print("      ", namen)
-        for soll in ("Gauss-Krüger (DHDN) – Rechtswert [m] 3500000,000",
+        for soll in ("Gauss-Krüger (DHDN) – Rechtswert in Metern 3500000,000",
                      "UTM (ETRS89) – Zone 32",
                      "Geographisch (ETRS89, GPS) – Breite – Grad 49",
                      "Geographisch (DHDN, Bessel) – Breite – Grad 50"):
