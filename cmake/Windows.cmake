@@ -11,15 +11,25 @@
 set(VAZ_QT_QUELLE "" CACHE PATH
     "Folder with Debian's source of the Qt the program was built against (.dsc, .orig, .debian)")
 
-enable_language(RC)
-# The icon and version resource; a program for the desktop, not the console.
-target_sources(vazorodavazivovovar PRIVATE ${PROJECT_SOURCE_DIR}/dist/windows/vazorodavazivovovar.rc)
-set_source_files_properties(${PROJECT_SOURCE_DIR}/dist/windows/vazorodavazivovovar.rc PROPERTIES
-  OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/dist/windows/vazorodavazivovovar.ico)
+# The icon and version resource, compiled by windres outside CMake's RC
+# language: that would hand it the C++ warning flags, which windres refuses.
+set(VAZ_SYMBOL ${PROJECT_SOURCE_DIR}/dist/windows/vazorodavazivovovar.ico)
+set(VAZ_VERSION_ZAHLEN "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},0,0")
+configure_file(${PROJECT_SOURCE_DIR}/dist/windows/vazorodavazivovovar.rc.in
+               ${CMAKE_BINARY_DIR}/vazorodavazivovovar.rc @ONLY)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/vazorodavazivovovar-rc.obj
+                   COMMAND ${CMAKE_RC_COMPILER} -O coff ${CMAKE_BINARY_DIR}/vazorodavazivovovar.rc
+                           ${CMAKE_BINARY_DIR}/vazorodavazivovovar-rc.obj
+                   DEPENDS ${CMAKE_BINARY_DIR}/vazorodavazivovovar.rc ${VAZ_SYMBOL}
+                   VERBATIM)
+# The program's target lives in app/: it links the object by its path.
+add_custom_target(vaz_windows_ressourcen DEPENDS ${CMAKE_BINARY_DIR}/vazorodavazivovovar-rc.obj)
+add_dependencies(vazorodavazivovovar vaz_windows_ressourcen)
+target_link_libraries(vazorodavazivovovar PRIVATE ${CMAKE_BINARY_DIR}/vazorodavazivovovar-rc.obj)
+set_property(TARGET vazorodavazivovovar APPEND PROPERTY
+             LINK_DEPENDS ${CMAKE_BINARY_DIR}/vazorodavazivovovar-rc.obj)
+# A program for the desktop: no console window beside it.
 set_target_properties(vazorodavazivovovar PROPERTIES WIN32_EXECUTABLE ON)
-string(REPLACE "." "," vaz_version_komma "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.0")
-target_compile_definitions(vazorodavazivovovar PRIVATE
-  VAZ_VERSION_RC="${PROJECT_VERSION}" VAZ_VERSION_ZAHLEN=${vaz_version_komma})
 
 # Everything lands in one folder: Windows finds a program's DLLs beside it,
 # and Qt looks for its plugins there too (qt.conf).
