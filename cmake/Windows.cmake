@@ -78,7 +78,7 @@ install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright
 install(FILES /usr/share/doc/mingw-w64-common/copyright
         DESTINATION lizenzen/mingw-w64 RENAME copyright.txt)
 if(VAZ_QT_QUELLE)
-  file(GLOB vaz_quelle "${VAZ_QT_QUELLE}/*.dsc" "${VAZ_QT_QUELLE}/*.tar.*")
+  file(GLOB vaz_quelle "${VAZ_QT_QUELLE}/*.dsc" "${VAZ_QT_QUELLE}/*.tar.*" "${VAZ_QT_QUELLE}/*.patch")
   install(FILES ${vaz_quelle} DESTINATION quelle/qt)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/cmake/MinGW-w64.cmake DESTINATION quelle/qt)
