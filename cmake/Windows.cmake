@@ -28,6 +28,8 @@ add_dependencies(vazorodavazivovovar vaz_windows_ressourcen)
 target_link_libraries(vazorodavazivovovar PRIVATE ${CMAKE_BINARY_DIR}/vazorodavazivovovar-rc.obj)
 set_property(TARGET vazorodavazivovovar APPEND PROPERTY
              LINK_DEPENDS ${CMAKE_BINARY_DIR}/vazorodavazivovovar-rc.obj)
+# Debian's rcc, which builds the resources, knows zstd; this Qt does not.
+set_property(TARGET vaz_programmstart APPEND PROPERTY AUTORCC_OPTIONS --no-zstd)
 # A program for the desktop: no console window beside it.
 set_target_properties(vazorodavazivovovar PROPERTIES WIN32_EXECUTABLE ON)
 
@@ -78,7 +80,8 @@ install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright
 install(FILES /usr/share/doc/mingw-w64-common/copyright
         DESTINATION lizenzen/mingw-w64 RENAME copyright.txt)
 if(VAZ_QT_QUELLE)
-  file(GLOB vaz_quelle "${VAZ_QT_QUELLE}/*.dsc" "${VAZ_QT_QUELLE}/*.tar.*" "${VAZ_QT_QUELLE}/*.patch")
+  file(GLOB vaz_quelle "${VAZ_QT_QUELLE}/*.dsc" "${VAZ_QT_QUELLE}/*.tar.*" "${VAZ_QT_QUELLE}/*.patch"
+       "${VAZ_QT_QUELLE}/*-QUELLE.txt")
   install(FILES ${vaz_quelle} DESTINATION quelle/qt)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/cmake/MinGW-w64.cmake DESTINATION quelle/qt)
