@@ -33,6 +33,13 @@ set_property(TARGET vaz_programmstart APPEND PROPERTY AUTORCC_OPTIONS --no-zstd)
 # A program for the desktop: no console window beside it.
 set_target_properties(vazorodavazivovovar PROPERTIES WIN32_EXECUTABLE ON)
 
+# sin, cos and sqrt of MinGW-w64 raise no FE_INVALID for an infinite or a
+# negative argument; the core's calls go through wrappers that do.
+add_library(vaz_windows_gleitkomma STATIC ${PROJECT_SOURCE_DIR}/windows/Gleitkommaflags.cpp)
+target_compile_options(vaz_windows_gleitkomma PRIVATE -ftrapping-math -fno-finite-math-only)
+target_link_libraries(vaz_core PUBLIC vaz_windows_gleitkomma)
+target_link_options(vaz_core INTERFACE "LINKER:--wrap=sin,--wrap=cos,--wrap=sqrt")
+
 # Everything lands in one folder: Windows finds a program's DLLs beside it,
 # and Qt looks for its plugins there too (qt.conf).
 install(TARGETS vazorodavazivovovar RUNTIME DESTINATION .)
