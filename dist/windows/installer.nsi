@@ -6,7 +6,9 @@
 ; DATEIEN installs the folder file by file, ENTFERNEN removes exactly those
 ; files again: the uninstaller never deletes what it did not install, even
 ; when the user chose a folder that held other files.
-Unicode true
+; 64-bit installer, like the program: Debian's wine64 runs no 32-bit
+; programs, and Windows on x64 needs none.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
