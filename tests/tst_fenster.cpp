@@ -37,6 +37,13 @@ using namespace Test;
 
 namespace {
 
+/// Whether this build has the datum change (not so for Windows, yet).
+#ifdef VAZ_OHNE_DATUM
+constexpr bool MitDatum = false;
+#else
+constexpr bool MitDatum = true;
+#endif
+
 const QStringList MitteGeo = {"9", "0", "0", "50", "0", "0", "3"};
 const QStringList MitteGK = {"3500000", "5540279,542788"};
 
@@ -191,6 +198,9 @@ private slots:
 
   void projErstBeimRechnen() {
     // PROJ is loaded by the first datum conversion, not by the windows.
+    if (!MitDatum) {
+      QSKIP("ohne Datumswechsel gebaut");
+    }
     const auto geladen = [] {
       QFile karte(QStringLiteral("/proc/self/maps"));
       return karte.open(QIODevice::ReadOnly) && karte.readAll().contains("/libproj.so");
@@ -204,7 +214,7 @@ private slots:
     // Run by CTest on its own, with PROJ_DATA in a missing folder (PROJ
     // keeps its search path for the process): "Berechnen" says that the grid
     // is missing and names the package; the series still convert.
-    if (!qEnvironmentVariableIsSet("VAZ_OHNE_GITTER")) {
+    if (MitDatum && !qEnvironmentVariableIsSet("VAZ_OHNE_GITTER")) {
       QSKIP("nur mit VAZ_OHNE_GITTER (CTest: tst_datum_ohne_gitter)");
     }
     auto* f = DatumAusgefuellt(haupt->Command4, "datum-gk", {"3500000", "5540279,543"});
@@ -224,6 +234,9 @@ private slots:
     // Enter or "Berechnen"; the result shows all four systems, a failure
     // names its kind and box.
     QFETCH(Fall, fall);
+    if (!MitDatum) {
+      QSKIP("ohne Datumswechsel gebaut: datumOhneGitter prüft die Meldung");
+    }
     frmDatum* f = DatumAusgefuellt(haupt->Command4, fall.richtung, fall.eingabe);
     QVERIFY(f);
     QApplication::setActiveWindow(f);
@@ -271,6 +284,11 @@ private slots:
   }
 
   void datumWieStapel() {
+#ifndef VAZ_STAPEL
+    QSKIP("ohne Konsolenprogramm gebaut");
+#elif defined(VAZ_OHNE_DATUM)
+    QSKIP("ohne Datumswechsel gebaut");
+#else
     // The console program's datum directions give the digits the window
     // shows for the same points: each direction's lines are the rows of
     // the table typed in its input system; it writes the window's values
@@ -319,6 +337,7 @@ private slots:
         QCOMPARE(fenster.join(';'), zeilen[i].section(';', int(faelle[i].eingabe.size())));
       }
     }
+#endif
   }
 
   void tastatur() {
@@ -470,7 +489,10 @@ private slots:
         Ausgefuellt<frmGeoGK>(haupt->Command2, {"13", "24", "0", "52", "30", "0", "4"})->Command1);
     Klicken(
         Ausgefuellt<frmGKGeo>(haupt->Command1, {"50611791,957618", "-3749465,447298"})->Command1);
-    Klicken(DatumAusgefuellt(haupt->Command4, "datum-utm", {"33", "411000", "5655000"})->Command1);
+    auto* datum = DatumAusgefuellt(haupt->Command4, "datum-utm", {"33", "411000", "5655000"});
+    if (MitDatum) { // the result window too
+      Klicken(datum->Command1);
+    }
     QCOMPARE(QFontInfo(Fensterdaten.FensterErgGKGeo->Label9->font()).family(),
              QStringLiteral("Liberation Sans"));
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -492,7 +514,7 @@ private slots:
         QVERIFY2(bild.pixelColor(mitte + quer * faktor) != QColor(0, 192, 0), linie.name);
       }
     }
-    QCOMPARE(QApplication::topLevelWidgets().size(), 7);
+    QCOMPARE(QApplication::topLevelWidgets().size(), MitDatum ? 7 : 6);
   }
 
   void vorlesen() {
@@ -504,7 +526,9 @@ private slots:
     Klicken(Ausgefuellt<frmGeoGK>(haupt->Command2, MitteGeo)->Command1);
     auto* gk = Ausgefuellt<frmGKGeo>(haupt->Command1, MitteGK);
     Klicken(gk->Command1);
-    Klicken(DatumAusgefuellt(haupt->Command4, "datum-gk", {"3500000", "5540279,543"})->Command1);
+    if (MitDatum) {
+      Klicken(DatumAusgefuellt(haupt->Command4, "datum-gk", {"3500000", "5540279,543"})->Command1);
+    }
     QStringList werte, datum;
     for (QWidget* w : QApplication::topLevelWidgets()) {
       QAccessibleInterface* fenster = QAccessible::queryAccessibleInterface(w);
@@ -574,12 +598,12 @@ private slots:
                           "Geographische Länge – Minuten 0", "Geographische Länge – Sekunden 0",
                           "Hochwert (Y) 5540279,543", "Rechtswert (X) 3500000,000"}));
     // Each datum value says its system, so DHDN and ETRS89 are never mixed up.
-    QCOMPARE(datum.size(), 20);
+    QCOMPARE(datum.size(), MitDatum ? 20 : 0);
     for (const char* wert : {"Gauss-Krüger (DHDN) – Streifen 3", "UTM (ETRS89) – Zone 32",
                              "UTM (ETRS89) – Ostwert in Metern 499925,108",
                              "Geographisch (ETRS89, GPS) – Breite – Dezimalgrad 49,998851946",
                              "Geographisch (DHDN, Bessel) – Länge – Grad 9"}) {
-      QVERIFY2(datum.contains(QString::fromUtf8(wert)), qPrintable(datum.join('\n')));
+      QVERIFY2(!MitDatum || datum.contains(QString::fromUtf8(wert)), qPrintable(datum.join('\n')));
     }
 
     // The arrow keys move a value's caret (QLabel keeps it to itself).
