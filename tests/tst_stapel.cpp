@@ -430,22 +430,31 @@ private slots:
     }
   }
 
-  // Progress goes to a terminal that is not the output's.
+  // Progress goes to a terminal that is not the output's, and is cleared
+  // before the summary; on the output's own terminal there is none.
   void fortschritt() {
     QTemporaryFile datei;
     QVERIFY(datei.open() && datei.write("9;0;0;50;0;0;3\n") > 0 && datei.flush());
-    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
-    QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
-    QProcess lauf;
-    lauf.setChildProcessModifier([name = QByteArray(ptsname(terminal))] {
-      const int t = open(name.constData(), O_RDWR);
-      dup2(t, STDOUT_FILENO), dup2(t, STDERR_FILENO);
-    });
-    lauf.start(VAZ_STAPEL, {"geo-gk", datei.fileName()});
-    QVERIFY(lauf.waitForFinished(-1) && lauf.exitCode() == 0);
-    char gelesen[4096];
-    const auto n = read(terminal, gelesen, sizeof gelesen);
-    QVERIFY(close(terminal) == 0 && n > 0 && !QByteArray(gelesen, n).contains('%'));
+    for (const bool aufsTerminal : {true, false}) {
+      const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+      QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+      QProcess lauf;
+      lauf.setChildProcessModifier([name = QByteArray(ptsname(terminal)), aufsTerminal] {
+        const int t = open(name.constData(), O_RDWR);
+        dup2(t, STDERR_FILENO);
+        if (aufsTerminal)
+          dup2(t, STDOUT_FILENO);
+      });
+      lauf.start(VAZ_STAPEL, {"geo-gk", datei.fileName()});
+      QVERIFY(lauf.waitForFinished(-1) && lauf.exitCode() == 0);
+      char gelesen[4096];
+      const auto n = read(terminal, gelesen, sizeof gelesen);
+      QVERIFY(close(terminal) == 0 && n > 0);
+      QCOMPARE(QByteArray(gelesen, n).replace("\r\n", "\n"),
+               QByteArray(aufsTerminal ? "9;0;0;50;0;0;3;3500000,000;5540279,542\n"
+                                       : "\r100 %\r      \r") +
+                   "1 von 1 Zeilen umgerechnet\n");
+    }
   }
 
   // Runs with "-o" onto an older file "alt" in the directory %d; a first
