@@ -438,9 +438,8 @@ private slots:
     }
     umgebung.insert("ASAN_OPTIONS", umgebung.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
     lauf.setProcessEnvironment(umgebung);
-    for (const char* angehaengt : {"/dev/stdout", "/dev/fd/1", "/proc/self/fd/1"})
-      if (argumente.contains(angehaengt))
-        lauf.setStandardOutputFile(alt.fileName(), QIODevice::Append);
+    lauf.setWorkingDirectory(ordner.path());
+    lauf.setStandardOutputFile(alt.fileName(), QIODevice::Append);
     if (!argumente.contains("-o"))
       argumente << "-o" << alt.fileName();
     Starten(lauf, argumente, eingabe,
