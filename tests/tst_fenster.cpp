@@ -551,11 +551,18 @@ private slots:
         }
         if (objekt->role() == QAccessible::EditableText) {
           felder << objekt;
+          QVERIFY2(objekt->state().editable && !objekt->state().readOnly, qPrintable(name));
         }
+        // A value's caption labels it, and says so from its side too.
         QStringList beschriftungen;
         for (const auto& [beschriftung, art] : objekt->relations(QAccessible::Label)) {
           beschriftungen << beschriftung->text(QAccessible::Name);
           QVERIFY2(!name.contains(beschriftungen.last()), qPrintable(name));
+          const auto fuer = beschriftung->relations(QAccessible::Labelled);
+          QVERIFY2(
+              std::any_of(fuer.begin(), fuer.end(),
+                          [&](const auto& r) { return r.first->object() == objekt->object(); }),
+              qPrintable(name));
         }
         QAccessibleTextInterface* text = objekt->textInterface();
         if (!text) {
@@ -569,7 +576,8 @@ private slots:
         text->setSelection(0, 0, n);
         text->selection(0, &anfang, &ende);
         QCOMPARE((std::pair{anfang, ende}), (std::pair{0, n}));
-        if (objekt->role() == QAccessible::StaticText) {
+        if (objekt->role() == QAccessible::StaticText) { // a result: read, selected, never changed
+          QVERIFY2(objekt->state().readOnly && !objekt->state().editable, qPrintable(name));
           QCOMPARE(static_cast<QLabel*>(objekt->object())->selectedText(), text->text(0, n));
           gesagt << (beschriftungen << name).join(' ');
         } else if (objekt->role() == QAccessible::Grouping) {
