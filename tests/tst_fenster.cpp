@@ -607,6 +607,15 @@ private slots:
                           "Hochwert (Y) 5540279,543", "Rechtswert (X) 3500000,000"}));
     // Each datum value says its system, so DHDN and ETRS89 are never mixed up.
     QCOMPARE(datum.size(), MitDatum ? 20 : 0);
+    // A column heading over both rows names neither row.
+    for (frmErgDatum* ergebnis : Offen<frmErgDatum>()) {
+      for (QLabel* kopf : ergebnis->findChildren<QLabel*>()) {
+        if (kopf->text() == QLatin1String("Grad")) {
+          QCOMPARE(QAccessible::queryAccessibleInterface(kopf)->text(QAccessible::Name),
+                   kopf->text());
+        }
+      }
+    }
     for (const char* wert : {"Gauss-Krüger (DHDN) – Streifen 3", "UTM (ETRS89) – Zone 32",
                              "UTM (ETRS89) – Ostwert in Metern 499925,108",
                              "Geographisch (ETRS89, GPS) – Breite – Dezimalgrad 49,998851946",

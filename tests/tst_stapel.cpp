@@ -418,6 +418,7 @@ private slots:
                        .replace("%d", ordner.path())
                        .replace("%e", datei.fileName())
                        .replace("%g", gitter.path())
+                       .replace("%f", gitter.path())
                        .replace("%t", VAZ_OHNE_TMPFILE);
     if (zeile[2].contains("%e")) {
       QVERIFY(datei.write(eingabe) == eingabe.size() && datei.flush());
@@ -428,6 +429,16 @@ private slots:
       QVERIFY(QFile::copy(VAZ_PROJ_DATEN "/proj.db", gitter.filePath("proj.db")) &&
               ganz.open(QIODevice::ReadOnly) && kurz.open(QIODevice::WriteOnly) &&
               kurz.write(ganz.read(2000)) == 2000);
+    }
+    if (zeile[2].contains("%f")) { // the whole grid, but every shift 4000″: over a kilometre
+      constexpr qsizetype Kopf = 22 * 16, Ende = 16; // NTv2 headers; the END record
+      QFile ganz(VAZ_PROJ_DATEN "/BETA2007.gsb"), falsch(gitter.filePath("BETA2007.gsb"));
+      QVERIFY(ganz.open(QIODevice::ReadOnly) && falsch.open(QIODevice::WriteOnly));
+      QByteArray daten = ganz.readAll();
+      for (qsizetype i = Kopf; i + Ende < daten.size(); i += 4)
+        qToLittleEndian(4000.0f, daten.data() + i);
+      QVERIFY(QFile::copy(VAZ_PROJ_DATEN "/proj.db", gitter.filePath("proj.db")) &&
+              falsch.write(daten) == daten.size());
     }
     QProcess lauf;
     auto umgebung = QProcessEnvironment::systemEnvironment();
