@@ -1,5 +1,6 @@
 #include "Koordinaten.h"
 
+#include "Winkel.h"
 #include "Zahltext.h"
 
 #include <cmath>
@@ -116,7 +117,7 @@ double Koordinaten::Winkel(Satzleser& satz, std::size_t erstes, std::size_t& fel
     feld_ = feld - erstes;
     teil = Zahl(satz, feld++);
   }
-  return teile[0] + teile[1] / MinutenJeGrad + teile[2] / SekundenJeGrad;
+  return GradAusTeilen(teile[0], teile[1], teile[2]);
 }
 
 int Koordinaten::ZoneLesen(std::string_view text, char& band) const {

@@ -74,9 +74,6 @@ private:
   std::size_t feld_ = 0; ///< the coordinate being read
 };
 
-inline constexpr double MinutenJeGrad = 60.0;
-inline constexpr double SekundenJeGrad = 3600.0;
-
 /// The coordinates of `system` in a point list's order: x before y, or
 /// Breite first with `breiteZuerst`.
 std::vector<Koordinate> Reihenfolge(Bezugssystem system, bool breiteZuerst);

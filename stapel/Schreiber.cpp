@@ -1,17 +1,13 @@
 #include "Schreiber.h"
 
 #include "Kodierung.h"
+#include "Winkel.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr char Anfuehrung = '"';
-/// Seconds are written with this many decimals: 1e-5″ is 0.3 mm.
-constexpr int Sekundenstellen = 5;
-constexpr long long SekundenTeile = 100000; ///< 10^Sekundenstellen
-/// Decimal degrees are written with this many decimals: 1e-9° is 0.1 mm.
-constexpr int Gradstellen = 9;
 constexpr int Meterstellen = 3;
 const char* const Winkelspalten[] = {"Grad", "Min", "Sek"};
 
@@ -88,24 +84,19 @@ void Schreiber::Text(std::string_view utf8, std::string& aus) const {
 void Schreiber::WinkelSchreiben(double grad, std::string& aus) const {
   aus += trenner_;
   if (format_.grad) {
-    zahlen_.Fest(grad, Gradstellen, aus);
+    zahlen_.Fest(grad, GradStellen, aus);
     return;
   }
-  // Rounded once, in units of the last decimal of the seconds: 59.999996″
-  // carries into the next minute.
   const double vorzeichen = grad < 0 ? -1.0 : 1.0;
-  const auto teile = std::llround(std::fabs(grad) * SekundenJeGrad * SekundenTeile);
-  const long long jeMinute = 60 * SekundenTeile;
-  const long long jeGrad = 60 * jeMinute;
-  const double werte[] = {static_cast<double>(teile / jeGrad),
-                          static_cast<double>(teile % jeGrad / jeMinute),
-                          static_cast<double>(teile % jeMinute) / SekundenTeile};
+  const Gradzerlegung teile = WinkelZerlegen(grad);
+  const double werte[] = {static_cast<double>(teile.grad), static_cast<double>(teile.minuten),
+                          static_cast<double>(teile.sekundenteile) / SekundenTeile};
   for (int i = 0; i < 3; ++i) {
     if (i > 0) {
       aus += trenner_;
     }
     const double wert = werte[i] == 0.0 ? 0.0 : vorzeichen * werte[i];
-    zahlen_.Fest(wert, i == 2 ? Sekundenstellen : 0, aus);
+    zahlen_.Fest(wert, i == 2 ? SekundenStellen : 0, aus);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "Textumwandlung.h"
 #include "Voderedezazarire.h"
+#include "Winkel.h"
 
 #include <cmath>
 #include <limits>
@@ -11,14 +12,8 @@ using Voderedezazarire::Fehlerart;
 
 namespace {
 
-/// Decimals of the shown values: metres to the millimetre, decimal degrees
-/// to 1e-9°, seconds to 1e-5″.
+/// Metres are shown to the millimetre.
 constexpr int MeterStellen = 3;
-constexpr int GradStellen = 9;
-constexpr int SekundenStellen = 5;
-constexpr long long SekundenTeile = 100000; // 10^SekundenStellen
-constexpr long long SekundenJeMinute = 60;
-constexpr long long SekundenJeGrad = 3600;
 
 /// `wert` with `stellen` decimals in the locale; a value that rounds to zero
 /// shows without a minus sign.
@@ -45,12 +40,7 @@ QString GradText(double grad) {
 
 Winkeltext GmsText(double grad) {
   const QLocale locale = Zahlenlocale();
-  // In whole units of 1e-5″: below 2^53 for any angle up to 10^5 degrees.
-  const auto teile =
-      static_cast<long long>(std::llround(std::fabs(grad) * SekundenJeGrad * SekundenTeile));
-  const long long g = teile / (SekundenJeGrad * SekundenTeile);
-  const long long m = teile / (SekundenJeMinute * SekundenTeile) % SekundenJeMinute;
-  const long long s = teile % (SekundenJeMinute * SekundenTeile);
+  const auto [g, m, s] = WinkelZerlegen(grad);
   const QString minus = std::signbit(grad) ? locale.negativeSign() : QString();
   const auto vorzeichen = [&](long long teil) { return teil == 0 ? QString() : minus; };
   return {vorzeichen(g) + QString::number(g), vorzeichen(m) + QString::number(m),

@@ -5,6 +5,7 @@
 #include "Fehleranzeige.h"
 #include "Fensterdaten.h"
 #include "Textumwandlung.h"
+#include "Winkel.h"
 #include "frmErgDatum.h"
 
 #include <QGroupBox>
@@ -25,8 +26,6 @@ namespace {
 /// south of them is blamed on its northing, any other on its easting.
 constexpr double GitterSued = 47.0;
 constexpr double GitterNord = 55.3;
-constexpr double MinutenJeGrad = 60.0;
-constexpr double SekundenJeGrad = 3600.0;
 
 /// The one datum change of the window program, made at the first
 /// conversion: PROJ and the grid are loaded then, never at start. A failure
@@ -278,8 +277,8 @@ Datumsergebnis frmDatum::Umrechnen(Eingabe& eingabe) const {
     for (std::size_t i = 0; i < etrs_.size(); ++i) { // in reading order
       teile[i] = zahl(etrs_[i]);
     }
-    punkt.ost = teile[0] + teile[1] / MinutenJeGrad + teile[2] / SekundenJeGrad;
-    punkt.nord = teile[3] + teile[4] / MinutenJeGrad + teile[5] / SekundenJeGrad;
+    punkt.ost = GradAusTeilen(teile[0], teile[1], teile[2]);
+    punkt.nord = GradAusTeilen(teile[3], teile[4], teile[5]);
     ostFeld = Text6;
     nordFeld = Text9;
     break;
